@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// "About": the program's title, version and picture. Not modal.
+class AboutWindow : public QDialog {
+    Q_OBJECT
+public:
+    AboutWindow(const QString& programDirectory, QWidget* owner);
+};

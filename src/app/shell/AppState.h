@@ -1,0 +1,17 @@
+#pragma once
+
+#include "database/DatabaseMenus.h"
+#include "database/GameSession.h"
+#include "shell/ExternalApplications.h"
+
+#include <QList>
+#include <QString>
+
+// The application-wide values of the desktop program.
+struct AppState {
+    QString programDirectory;
+    QString RepsDirectory;
+    GameSession game;
+    DatabaseMenus databaseMenus;
+    QList<ExternalApplication> externalApplications;
+};

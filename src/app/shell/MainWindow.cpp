@@ -1,0 +1,135 @@
+#include "MainWindow.h"
+
+#include "AboutWindow.h"
+#include "AppState.h"
+#include "Pictures.h"
+#include "shell/UserDialogue.h"
+#include "database/DatabaseController.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace {
+const QString kCaption = QStringLiteral("MapViewer");
+}
+
+MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
+    : state_(state), dialogue_(dialogue), menus_(menuBar())
+{
+    setObjectName(kCaption);
+    setWindowTitle(kCaption);
+    setWindowIcon(programIcon(state_.programDirectory, kWindowIconPicture));
+    resize(1100, 780);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("MapArea"));
+    hint_ = new QLabel(QStringLiteral("Click on the picture to change current scope."), central);
+    hint_->setObjectName(QStringLiteral("LblHint"));
+    emptyMap_ = new QLabel(QStringLiteral("Choose a game from the Database menu to open its map."), central);
+    emptyMap_->setObjectName(QStringLiteral("MapPicture"));
+    emptyMap_->setAlignment(Qt::AlignCenter);
+    emptyMap_->setStyleSheet(QStringLiteral("QLabel { background: #20303a; color: #c8d4da; font-size: 15px; }"));
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(hint_);
+    layout->addWidget(emptyMap_, 1);
+    setCentralWidget(central);
+
+    // Entries whose commands the program does not offer yet stay disabled.
+    for (QAction* action : menus_.mnOptions)
+        action->setEnabled(false);
+    for (QAction* action : {menus_.crtnewdb, menus_.mnZoom->menuAction(), menus_.GenHTMLMAp,
+                            menus_.parworld->menuAction(), menus_.RepParser, menus_.snh})
+        action->setEnabled(false);
+
+    databaseCommands_ = std::make_unique<DatabaseController>(*this, state_, dialogue_);
+    connect(menus_.sair, &QAction::triggered, this, [this] {
+        if (confirmExit())
+            QApplication::quit();
+    });
+    connect(menus_.abtmn, &QAction::triggered, this, &MainWindow::showAbout);
+    showMapClosed();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::showDatabaseMenus()
+{
+    const DatabaseMenus& lists = state_.databaseMenus;
+    rebuildMenuList(menus_.FileMn00, menus_.RepHead, lists.RepHead, QStringLiteral("RepHead"), menus_.repHeadEnd);
+    rebuildMenuList(menus_.RepDB, menus_.RepDBItem, lists.RepDBItem, QStringLiteral("RepDBItem"));
+    rebuildMenuList(menus_.compdb, menus_.CompDBItem, lists.CompDBItem, QStringLiteral("CompDBItem"));
+    menus_.dbtools->menuAction()->setVisible(lists.dbtoolsVisible);
+    databaseCommands_->connectDatabaseEntries();
+}
+
+void MainWindow::showExternalApplications()
+{
+    QStringList captions;
+    for (const ExternalApplication& entry : state_.externalApplications)
+        captions << entry.caption;
+    rebuildMenuList(menus_.extapp, menus_.externDinamApp, captions, QStringLiteral("externDinamApp"));
+    for (int i = 0; i < menus_.externDinamApp.size(); ++i) {
+        QAction* action = menus_.externDinamApp.at(i);
+        action->setEnabled(state_.externalApplications.at(i).enabled);
+        connect(action, &QAction::triggered, this, [this, i] { startExternalApplication(i); });
+    }
+}
+
+void MainWindow::showMapOpened(const QString& caption)
+{
+    menus_.arvtools->setEnabled(true);
+    hint_->show();
+    setWindowTitle(kCaption + QStringLiteral("  (") + caption + QLatin1Char(')'));
+    emptyMap_->setText(caption.trimmed());
+    menus_.dbtools->setEnabled(false);
+    menus_.cloMap->setEnabled(true);
+    menus_.delbase->setEnabled(true);
+}
+
+void MainWindow::showMapClosed()
+{
+    if (!menus_.mnOptions.isEmpty())
+        menus_.mnOptions.constFirst()->setChecked(true);
+    menus_.arvtools->setEnabled(false);
+    hint_->hide();
+    setWindowTitle(kCaption);
+    emptyMap_->setText(QStringLiteral("Choose a game from the Database menu to open its map."));
+    menus_.dbtools->setEnabled(true);
+    menus_.cloMap->setEnabled(false);
+    menus_.delbase->setEnabled(false);
+}
+
+bool MainWindow::confirmExit()
+{
+    exitConfirmed_ = dialogue_.ask(QStringLiteral("Leaving so soon...?"), QStringLiteral("Are you sure?"),
+                                   MessageIcon::Question, DialogueButtons::OkCancel)
+        == DialogueAnswer::Ok;
+    return exitConfirmed_;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (exitConfirmed_ || confirmExit())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void MainWindow::startExternalApplication(int index)
+{
+    const ExternalApplication& entry = state_.externalApplications.at(index);
+    if (!::startExternalApplication(entry, state_.game.CurrentDBName))
+        dialogue_.inform(kProgramTitle, QStringLiteral("Could not start [") + entry.commandLine + QLatin1Char(']'),
+                         MessageIcon::Critical);
+}
+
+void MainWindow::showAbout()
+{
+    auto* about = new AboutWindow(state_.programDirectory, this);
+    about->show();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "MainMenus.h"
+
+#include <QMainWindow>
+#include <memory>
+
+struct AppState;
+class DatabaseController;
+class QLabel;
+class UserDialogue;
+
+// The main window "MapViewer": the menus and the map area. Menu commands are
+// handled by the controllers of their subsystem.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppState& state, UserDialogue& dialogue);
+    ~MainWindow() override;
+
+    MainMenus& menus() { return menus_; }
+    DatabaseController& databaseCommands() { return *databaseCommands_; }
+
+    // Shows the lists of the last database discovery.
+    void showDatabaseMenus();
+    void showExternalApplications();
+    // The window's part of opening and closing a map.
+    void showMapOpened(const QString& caption);
+    void showMapClosed();
+
+    // Asks before leaving; true when the player confirmed.
+    bool confirmExit();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void startExternalApplication(int index);
+    void showAbout();
+
+    AppState& state_;
+    UserDialogue& dialogue_;
+    MainMenus menus_;
+    std::unique_ptr<DatabaseController> databaseCommands_;
+    QLabel* hint_;
+    QLabel* emptyMap_;
+    bool exitConfirmed_ = false;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class QFileSystemModel;
+class QLineEdit;
+class QTreeView;
+
+// Chooses the reports directory: a directory list and OK.
+class PreferencesWindow : public QDialog {
+    Q_OBJECT
+public:
+    PreferencesWindow(const QString& repsDirectory, const QString& programDirectory, QWidget* owner);
+
+    QString chosenDirectory() const;
+    void setChosenDirectory(const QString& directory);
+
+private:
+    QFileSystemModel* model_;
+    QTreeView* Dir1_;
+    QLineEdit* path_;
+};

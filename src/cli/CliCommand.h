@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QCommandLineParser;
+
+enum ExitCode { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2 };
+
+// One command of the tool: "arvenna-map-cli NAME [OPTIONS]".
+struct CliCommand {
+    QString name;
+    QString summary;
+    // Receives the command's own arguments, the command name first.
+    int (*run)(const QStringList& arguments);
+};
+
+const QList<CliCommand>& cliCommands();
+
+// Adds --help, parses, and answers --help and usage errors itself: then the
+// returned exit code ends the command.
+std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments,
+                                    const QString& summary);
+
+// --home DIR, shared by the commands that work on the program directory.
+void addHomeOption(QCommandLineParser& parser);
+QString programDirectoryFrom(const QCommandLineParser& parser);
+
+// Results go to stdout, the program's messages to stderr.
+void printLine(const QString& text);
+void printMessage(const QString& text);

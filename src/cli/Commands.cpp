@@ -1,0 +1,15 @@
+#include "CliCommand.h"
+
+int runListCommand(const QStringList& arguments);
+int runRepairCommand(const QStringList& arguments);
+int runCompactCommand(const QStringList& arguments);
+
+const QList<CliCommand>& cliCommands()
+{
+    static const QList<CliCommand> commands{
+        {QStringLiteral("list"), QStringLiteral("list the usable game databases"), runListCommand},
+        {QStringLiteral("repair"), QStringLiteral("repair a game database"), runRepairCommand},
+        {QStringLiteral("compact"), QStringLiteral("compact a game database"), runCompactCommand},
+    };
+    return commands;
+}

@@ -1,0 +1,25 @@
+#include "CliCommand.h"
+#include "ConsoleDialogue.h"
+#include "database/DatabaseDiscovery.h"
+
+#include <QCommandLineParser>
+
+int runListCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    addHomeOption(parser);
+    if (auto done = parseCommandLine(parser, arguments, QStringLiteral("Lists the usable game databases of the program directory.")))
+        return *done;
+    if (!parser.positionalArguments().isEmpty()) {
+        printMessage(QStringLiteral("list takes no arguments."));
+        return kExitUsage;
+    }
+    ConsoleDialogue dialogue;
+    DatabaseMenus menus;
+    if (discoverDatabases(programDirectoryFrom(parser), menus, dialogue) == DiscoveryOutcome::NoDatabaseFile
+        || !menus.dbtoolsVisible)
+        return kExitFailure;
+    for (const QString& caption : menus.RepHead)
+        printLine(caption);
+    return kExitSuccess;
+}

@@ -1,0 +1,81 @@
+#include "Database.h"
+
+#include "DatabaseError.h"
+#include "SqlConnection.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+
+bool isEngineDatabaseFile(const QString& path)
+{
+    static const QByteArray signature("SQLite format 3\0", 16);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(signature.size()) == signature;
+}
+
+Database Database::open(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
+    if (!isEngineDatabaseFile(path))
+        throw DatabaseError(QStringLiteral("'%1' is not a database file.").arg(path));
+
+    auto connection = std::make_shared<SqlConnection>(path);
+    QSqlDatabase db = connection->database();
+    if (!db.open())
+        throw DatabaseError(QStringLiteral("Could not open '%1': %2").arg(path, db.lastError().text()));
+    // Reading the catalogue proves the file is readable as a database.
+    connection->run(QStringLiteral("SELECT count(*) FROM sqlite_master"), {});
+    return Database(std::move(connection), path);
+}
+
+Database::Database(std::shared_ptr<SqlConnection> connection, QString path)
+    : connection_(std::move(connection)), path_(std::move(path))
+{
+}
+
+Database::Database(Database&&) noexcept = default;
+Database& Database::operator=(Database&&) noexcept = default;
+Database::~Database() = default;
+
+bool Database::isOpen() const
+{
+    return connection_ && connection_->database().isOpen();
+}
+
+const QString& Database::path() const
+{
+    return path_;
+}
+
+void Database::close()
+{
+    if (connection_)
+        connection_->database().close();
+    connection_.reset();
+}
+
+RecordSet Database::openRecordSet(const QString& sql, RecordSetType type, const QVariantList& params)
+{
+    if (!connection_)
+        throw DatabaseError(QStringLiteral("The database is closed."));
+    return RecordSet(connection_, sql, type, params);
+}
+
+void Database::execute(const QString& sql, const QVariantList& params)
+{
+    if (!connection_)
+        throw DatabaseError(QStringLiteral("The database is closed."));
+    connection_->run(sql, params);
+}
+
+QSqlDatabase Database::connection() const
+{
+    if (!connection_)
+        throw DatabaseError(QStringLiteral("The database is closed."));
+    return connection_->database();
+}

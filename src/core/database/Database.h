@@ -1,0 +1,43 @@
+#pragma once
+
+#include "RecordSet.h"
+
+#include <QString>
+#include <QVariantList>
+#include <memory>
+
+class QSqlDatabase;
+struct SqlConnection;
+
+// One open game database file. Opening never creates a file: a missing file
+// or one that is not a database of the engine fails with a DatabaseError.
+class Database {
+public:
+    static Database open(const QString& path);
+
+    Database(Database&&) noexcept;
+    Database& operator=(Database&&) noexcept;
+    ~Database();
+
+    bool isOpen() const;
+    const QString& path() const;
+    void close();
+
+    // A record set from SQL text; every value is bound to a "?" placeholder.
+    RecordSet openRecordSet(const QString& sql,
+                            RecordSetType type = RecordSetType::Dynaset,
+                            const QVariantList& params = {});
+    // A statement that returns no rows (DELETE, UPDATE, ...), values bound.
+    void execute(const QString& sql, const QVariantList& params = {});
+
+    QSqlDatabase connection() const;
+
+private:
+    Database(std::shared_ptr<SqlConnection> connection, QString path);
+
+    std::shared_ptr<SqlConnection> connection_;
+    QString path_;
+};
+
+// True when the file starts with the engine's signature. Never creates it.
+bool isEngineDatabaseFile(const QString& path);

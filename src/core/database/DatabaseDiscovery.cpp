@@ -1,0 +1,116 @@
+#include "DatabaseDiscovery.h"
+
+#include "../shell/ProgramDirectory.h"
+#include "../shell/UserDialogue.h"
+#include "Database.h"
+#include "DatabaseCaption.h"
+#include "DatabaseError.h"
+#include "Maintenance.h"
+
+#include <QDir>
+#include <optional>
+
+namespace {
+const QString kVersionTitle = QStringLiteral("Database Version...?");
+const QString kTooOld = QStringLiteral(
+    "The Database version is too old to be used by this version, please request an update.");
+constexpr int kAcceptedVersion = 6;
+constexpr int kRepairIntervalDays = 60;
+
+bool isWorkFile(const QString& name)
+{
+    return name.compare(kRepairWorkFile, Qt::CaseInsensitive) == 0
+        || name.compare(kCompactWorkFile, Qt::CaseInsensitive) == 0;
+}
+
+// The caption of a usable database, or nothing (after telling the user why).
+std::optional<QString> usableCaption(Database& database, const QString& fileName, const QString& path,
+                                     UserDialogue& dialogue)
+{
+    RecordSet setup = database.openRecordSet(QStringLiteral("SELECT * FROM SETUP ORDER BY DATEROW DESC"));
+    if (setup.isEOF())
+        return std::nullopt;
+    if (setup.isNull(QStringLiteral("MDBVers")) || setup.integer(QStringLiteral("MDBVers")) < kAcceptedVersion) {
+        dialogue.inform(kVersionTitle, QStringLiteral("Error with : ") + path + QLatin1Char('\n') + kTooOld,
+                        MessageIcon::Critical);
+        return std::nullopt;
+    }
+    return databaseMenuCaption(setup.text(QStringLiteral("DATABASEDESC")), fileName);
+}
+
+bool repairIsDue(Database& database, const QDateTime& now)
+{
+    RecordSet maint = database.openRecordSet(QStringLiteral("SELECT * FROM DATABASEMAINT ORDER BY DBREPAIR DESC"));
+    if (maint.isEOF())
+        return false;
+    const QDateTime lastRepair = maint.dateTime(QStringLiteral("DBRepair"));
+    return lastRepair.isValid() && lastRepair < now.addDays(-kRepairIntervalDays);
+}
+} // namespace
+
+QStringList gameDatabaseFiles(const QString& programDirectory)
+{
+    QDir dir(programDirectory);
+    dir.setNameFilters({QStringLiteral("*.mdb")});
+    dir.setFilter(QDir::Files | QDir::Readable);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    QStringList names;
+    for (const QString& name : dir.entryList()) {
+        if (!isWorkFile(name))
+            names << name;
+    }
+    return names;
+}
+
+DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenus& menus,
+                                   UserDialogue& dialogue, const QDateTime& now)
+{
+    menus.dbtoolsVisible = false;
+    const QStringList files = gameDatabaseFiles(programDirectory);
+    if (files.isEmpty()) {
+        dialogue.inform(kProgramTitle, QStringLiteral("Could not find any database, location must be the same as database"),
+                        MessageIcon::None);
+        return DiscoveryOutcome::NoDatabaseFile;
+    }
+    QStringList captions;
+    for (const QString& fileName : files) {
+        const QString path = programFile(programDirectory, fileName);
+        dialogue.letEventsRun();
+        std::optional<Database> database;
+        std::optional<QString> caption;
+        try {
+            database = Database::open(path);
+            caption = usableCaption(*database, fileName, path, dialogue);
+        } catch (const DatabaseError&) {
+            dialogue.inform(kVersionTitle, kTooOld, MessageIcon::Critical);
+            continue;
+        }
+        if (!caption)
+            continue;
+        captions << *caption;
+        bool repair = false;
+        try {
+            repair = repairIsDue(*database, now);
+        } catch (const DatabaseError&) {
+            // No maintenance history to go by: nothing is due.
+        }
+        database->close();
+        if (repair) {
+            dialogue.ask(QStringLiteral("Database Repair...?"),
+                         QStringLiteral("The Database has not been repaired for more than 60 days, this will be done now!\n[")
+                             + path + QLatin1Char(']'),
+                         MessageIcon::Question, DialogueButtons::Ok);
+            repairAndCompact(programDirectory, path, kRepairRequest, kCompactRequest, dialogue, now);
+        }
+    }
+    menus.RepHead = QStringList{menus.RepHead.value(0)};
+    menus.RepDBItem = QStringList{menus.RepDBItem.value(0)};
+    menus.CompDBItem = QStringList{menus.CompDBItem.value(0)};
+    if (!captions.isEmpty()) {
+        menus.RepHead = captions;
+        menus.RepDBItem = captions;
+        menus.CompDBItem = captions;
+        menus.dbtoolsVisible = true;
+    }
+    return DiscoveryOutcome::Listed;
+}

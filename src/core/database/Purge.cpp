@@ -1,0 +1,24 @@
+#include "Purge.h"
+
+#include "../shell/UserDialogue.h"
+#include "GameSession.h"
+
+#include <QFile>
+
+PurgeResult purgeOpenDatabase(GameSession& session, UserDialogue& dialogue)
+{
+    const QString path = session.CurrentDBName;
+    const DialogueAnswer answer = dialogue.ask(
+        QStringLiteral("Accept Copy"),
+        QStringLiteral("With this action the current database [") + path + QStringLiteral("] will be deleted, are you sure ?"),
+        MessageIcon::Critical, DialogueButtons::YesNo);
+    if (answer != DialogueAnswer::Yes)
+        return PurgeResult::Declined;
+    session.close();
+    if (!QFile::remove(path)) {
+        dialogue.inform(kProgramTitle, QStringLiteral("The database [") + path + QStringLiteral("] could not be deleted."),
+                        MessageIcon::Critical);
+        return PurgeResult::DeleteFailed;
+    }
+    return PurgeResult::Deleted;
+}

@@ -1,0 +1,349 @@
+#include "RecordSet.h"
+
+#include "DatabaseError.h"
+#include "SqlConnection.h"
+
+#include <QRegularExpression>
+#include <QSqlRecord>
+
+namespace {
+const QString kRowIdAlias = QStringLiteral("arvenna_rowid_");
+
+QString quoted(const QString& identifier)
+{
+    QString escaped = identifier;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QVariant storable(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QDateTime:
+        return storedDateTime(value.toDateTime());
+    case QMetaType::QDate:
+        return value.toDate().toString(Qt::ISODate);
+    case QMetaType::Bool:
+        return value.toBool() ? 1 : 0;
+    default:
+        return value;
+    }
+}
+} // namespace
+
+QString storedDateTime(const QDateTime& when)
+{
+    return when.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+RecordSet::RecordSet(std::shared_ptr<SqlConnection> connection, const QString& sql,
+                     RecordSetType type, const QVariantList& params)
+    : connection_(std::move(connection)), type_(type)
+{
+    if (type_ == RecordSetType::Dynaset)
+        findTable(sql);
+    fetchAll(sql, params);
+}
+
+RecordSet::RecordSet(RecordSet&&) noexcept = default;
+RecordSet& RecordSet::operator=(RecordSet&&) noexcept = default;
+RecordSet::~RecordSet() = default;
+
+// A dynaset can write when it reads every field of one table: "SELECT * FROM t ...".
+void RecordSet::findTable(const QString& sql)
+{
+    static const QRegularExpression single(
+        QStringLiteral(R"(^\s*SELECT\s+\*\s+FROM\s+([A-Za-z_][A-Za-z0-9_]*)\b(?!\s*(?:,|JOIN|LEFT|INNER|RIGHT|CROSS|NATURAL)))"),
+        QRegularExpression::CaseInsensitiveOption);
+    const auto match = single.match(sql);
+    if (!match.hasMatch())
+        return;
+    QSqlQuery query = connection_->run(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+        {match.captured(1)});
+    if (!query.next())
+        return; // unknown table: the query itself reports it
+    table_ = query.value(0).toString();
+    QSqlQuery info = connection_->run(QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"), {table_});
+    while (info.next()) {
+        if (info.value(2).toInt() == 1 && info.value(1).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+            counterColumn_ = info.value(0).toString();
+    }
+}
+
+void RecordSet::fetchAll(const QString& sql, const QVariantList& params)
+{
+    QString text = sql;
+    if (!table_.isEmpty()) {
+        static const QRegularExpression star(QStringLiteral(R"(^\s*SELECT\s+\*)"), QRegularExpression::CaseInsensitiveOption);
+        text.replace(star, QStringLiteral("SELECT rowid AS %1, *").arg(kRowIdAlias));
+    }
+    QSqlQuery query = connection_->run(text, params);
+    const QSqlRecord record = query.record();
+    const int first = table_.isEmpty() ? 0 : 1;
+    for (int i = first; i < record.count(); ++i) {
+        columns_ << record.fieldName(i);
+        columnByName_.insert(record.fieldName(i).toLower(), i - first);
+    }
+    const int width = int(columns_.size());
+    while (query.next()) {
+        QVector<QVariant> row(width);
+        for (int i = 0; i < width; ++i)
+            row[i] = query.value(i + first);
+        rows_.push_back(std::move(row));
+        rowIds_.push_back(first ? query.value(0).toLongLong() : 0);
+        deleted_.push_back(false);
+    }
+}
+
+bool RecordSet::isEOF() const
+{
+    return pending_ != Pending::Adding && position_ >= int(rows_.size());
+}
+
+void RecordSet::moveFirst()
+{
+    cancelUpdate();
+    position_ = 0;
+    while (position_ < int(rows_.size()) && deleted_[position_])
+        ++position_;
+}
+
+void RecordSet::moveNext()
+{
+    cancelUpdate();
+    if (position_ >= int(rows_.size()))
+        throw DatabaseError(QStringLiteral("No current record."));
+    do {
+        ++position_;
+    } while (position_ < int(rows_.size()) && deleted_[position_]);
+}
+
+void RecordSet::moveLast()
+{
+    cancelUpdate();
+    position_ = int(rows_.size()) - 1;
+    while (position_ >= 0 && deleted_[position_])
+        --position_;
+    if (position_ < 0)
+        position_ = int(rows_.size());
+}
+
+int RecordSet::recordCount() const
+{
+    int count = 0;
+    for (bool gone : deleted_)
+        count += gone ? 0 : 1;
+    return count;
+}
+
+QStringList RecordSet::fieldNames() const
+{
+    return columns_;
+}
+
+bool RecordSet::hasField(const QString& field) const
+{
+    const QString key = field.toLower();
+    if (columnByName_.contains(key))
+        return true;
+    const int dot = key.lastIndexOf(QLatin1Char('.'));
+    return dot >= 0 && columnByName_.contains(key.mid(dot + 1));
+}
+
+// "Table.Field" finds the result column "Field", as the engine names it.
+int RecordSet::column(const QString& field) const
+{
+    const QString key = field.toLower();
+    auto it = columnByName_.constFind(key);
+    if (it == columnByName_.constEnd()) {
+        const int dot = key.lastIndexOf(QLatin1Char('.'));
+        if (dot >= 0)
+            it = columnByName_.constFind(key.mid(dot + 1));
+    }
+    if (it == columnByName_.constEnd())
+        throw DatabaseError(QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+    return it.value();
+}
+
+void RecordSet::requireCurrentRow() const
+{
+    if (!open_)
+        throw DatabaseError(QStringLiteral("The record set is closed."));
+    if (position_ >= int(rows_.size()) || deleted_[position_])
+        throw DatabaseError(QStringLiteral("No current record."));
+}
+
+const QVector<QVariant>& RecordSet::currentValues() const
+{
+    if (pending_ != Pending::None)
+        return pendingValues_;
+    requireCurrentRow();
+    return rows_[position_];
+}
+
+QVariant RecordSet::value(const QString& field) const
+{
+    const QVariant& v = currentValues()[column(field)];
+    return v.isNull() ? QVariant() : v;
+}
+
+bool RecordSet::isNull(const QString& field) const
+{
+    return currentValues()[column(field)].isNull();
+}
+
+QString RecordSet::text(const QString& field) const
+{
+    return value(field).toString();
+}
+
+qint64 RecordSet::integer(const QString& field) const
+{
+    return value(field).toLongLong();
+}
+
+double RecordSet::number(const QString& field) const
+{
+    return value(field).toDouble();
+}
+
+bool RecordSet::flag(const QString& field) const
+{
+    return value(field).toLongLong() != 0;
+}
+
+QDateTime RecordSet::dateTime(const QString& field) const
+{
+    const QVariant v = value(field);
+    if (v.isNull())
+        return {};
+    return QDateTime::fromString(v.toString(), Qt::ISODate);
+}
+
+void RecordSet::requireWritable(const char* operation) const
+{
+    if (!open_)
+        throw DatabaseError(QStringLiteral("The record set is closed."));
+    if (type_ == RecordSetType::Snapshot || table_.isEmpty())
+        throw DatabaseError(QStringLiteral("Cannot %1: the record set is not updatable.").arg(QLatin1String(operation)));
+}
+
+qint64 RecordSet::nextCounterValue() const
+{
+    QSqlQuery seq = connection_->run(
+        QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ? COLLATE NOCASE"), {table_});
+    const qint64 sequence = seq.next() ? seq.value(0).toLongLong() : 0;
+    QSqlQuery max = connection_->run(QStringLiteral("SELECT max(rowid) FROM %1").arg(quoted(table_)), {});
+    const qint64 highest = max.next() ? max.value(0).toLongLong() : 0;
+    return std::max(sequence, highest) + 1;
+}
+
+void RecordSet::addNew()
+{
+    requireWritable("add a row");
+    cancelUpdate();
+    pendingValues_ = QVector<QVariant>(int(columns_.size()));
+    if (!counterColumn_.isEmpty())
+        pendingValues_[column(counterColumn_)] = nextCounterValue();
+    pending_ = Pending::Adding;
+}
+
+void RecordSet::edit()
+{
+    requireWritable("edit");
+    requireCurrentRow();
+    cancelUpdate();
+    pendingValues_ = rows_[position_];
+    pending_ = Pending::Editing;
+}
+
+void RecordSet::setValue(const QString& field, const QVariant& value)
+{
+    if (pending_ == Pending::None)
+        throw DatabaseError(QStringLiteral("Update without add or edit: field '%1'.").arg(field));
+    const int index = column(field);
+    pendingValues_[index] = storable(value);
+    changed_.insert(index);
+}
+
+QVector<QVariant> RecordSet::reread(qint64 rowid) const
+{
+    QSqlQuery query = connection_->run(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(table_)), {rowid});
+    QVector<QVariant> row(int(columns_.size()));
+    if (query.next()) {
+        for (int i = 0; i < row.size(); ++i)
+            row[i] = query.value(i);
+    }
+    return row;
+}
+
+void RecordSet::update()
+{
+    if (pending_ == Pending::None)
+        throw DatabaseError(QStringLiteral("Update without add or edit."));
+    QSet<int> written = changed_;
+    if (pending_ == Pending::Adding && !counterColumn_.isEmpty())
+        written.insert(column(counterColumn_));
+    QList<int> order = written.values();
+    std::sort(order.begin(), order.end());
+    QVariantList values;
+    QStringList names;
+    for (int index : order) {
+        names << quoted(columns_[index]);
+        values << pendingValues_[index];
+    }
+    if (pending_ == Pending::Adding) {
+        QString sql = names.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table_))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(quoted(table_), names.join(QLatin1String(", ")),
+                       QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", ")));
+        QSqlQuery query = connection_->run(sql, values);
+        const qint64 rowid = query.lastInsertId().toLongLong();
+        // The added row joins the end; the cursor stays where it was.
+        const bool wasAtEnd = position_ >= int(rows_.size());
+        rows_.push_back(reread(rowid));
+        rowIds_.push_back(rowid);
+        deleted_.push_back(false);
+        if (wasAtEnd)
+            position_ = int(rows_.size());
+    } else if (!names.isEmpty()) {
+        QStringList sets;
+        for (const QString& name : names)
+            sets << name + QStringLiteral(" = ?");
+        values << rowIds_[position_];
+        connection_->run(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(table_), sets.join(QLatin1String(", "))),
+                         values);
+        rows_[position_] = reread(rowIds_[position_]);
+    }
+    pending_ = Pending::None;
+    changed_.clear();
+}
+
+void RecordSet::cancelUpdate()
+{
+    pending_ = Pending::None;
+    pendingValues_.clear();
+    changed_.clear();
+}
+
+void RecordSet::deleteCurrent()
+{
+    requireWritable("delete");
+    requireCurrentRow();
+    cancelUpdate();
+    connection_->run(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)), {rowIds_[position_]});
+    deleted_[position_] = true;
+}
+
+void RecordSet::close()
+{
+    cancelUpdate();
+    rows_.clear();
+    rowIds_.clear();
+    deleted_.clear();
+    position_ = 0;
+    open_ = false;
+    connection_.reset();
+}

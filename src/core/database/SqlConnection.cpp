@@ -1,0 +1,53 @@
+#include "SqlConnection.h"
+
+#include "DatabaseError.h"
+
+#include <QAtomicInt>
+#include <QSqlError>
+
+namespace {
+QString nextConnectionName()
+{
+    static QAtomicInt counter;
+    return QStringLiteral("arvenna-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+} // namespace
+
+SqlConnection::SqlConnection(const QString& path)
+    : name(nextConnectionName())
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+}
+
+SqlConnection::~SqlConnection()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(name, false);
+        if (db.isOpen())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+QSqlDatabase SqlConnection::database() const
+{
+    return QSqlDatabase::database(name, false);
+}
+
+QSqlQuery SqlConnection::run(const QString& sql, const QVariantList& params, bool forwardOnly) const
+{
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        throw DatabaseError(QStringLiteral("The database is closed."));
+    QSqlQuery query(db);
+    query.setForwardOnly(forwardOnly);
+    if (!query.prepare(sql))
+        throw DatabaseError(QStringLiteral("%1\n[%2]").arg(query.lastError().text(), sql));
+    for (const QVariant& value : params)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw DatabaseError(QStringLiteral("%1\n[%2]").arg(query.lastError().text(), sql));
+    return query;
+}

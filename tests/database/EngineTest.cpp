@@ -1,0 +1,164 @@
+// The record-set layer over a real game database file.
+#include "TestHome.h"
+#include "database/Database.h"
+#include "database/DatabaseError.h"
+
+#include <QFileInfo>
+#include <QtTest>
+
+class EngineTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openingRefusesWhatIsNotADatabase()
+    {
+        TestHome home;
+        const QString missing = home.file(QStringLiteral("Missing.mdb"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, Database::open(missing));
+        QVERIFY(!QFileInfo::exists(missing)); // opening never creates a file
+
+        home.writeFile(QStringLiteral("Text.mdb"), "Standard Jet DB, or so it says\n");
+        home.writeFile(QStringLiteral("Empty.mdb"), QByteArray());
+        for (const char* name : {"Text.mdb", "Empty.mdb"}) {
+            const QByteArray before = fileBytes(home.file(QString::fromLatin1(name)));
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, Database::open(home.file(QString::fromLatin1(name))));
+            QCOMPARE(fileBytes(home.file(QString::fromLatin1(name))), before);
+        }
+    }
+
+    void readsRowsByNameInAnyCase()
+    {
+        TestHome home;
+        Database db = Database::open(home.addGameDatabase(QStringLiteral("Arvenna.mdb")));
+        RecordSet terrains = db.openRecordSet(QStringLiteral("select * from terrAIN order by TerrainID"),
+                                              RecordSetType::Snapshot);
+        QStringList names;
+        for (; !terrains.isEOF(); terrains.moveNext())
+            names << terrains.text(QStringLiteral("terraindescription"));
+        QCOMPARE(names, (QStringList{"Forest", "Sea Lane", "Great Sea", "Plain", "Desert", "Mountain", "Swamp",
+                                     "Cloudland", "Hades", "Faery", "Tunnel"}));
+        terrains.moveLast();
+        QCOMPARE(terrains.recordCount(), 11);
+        QCOMPARE(terrains.text(QStringLiteral("TERRCODE")), QStringLiteral("100"));
+        QCOMPARE(terrains.number(QStringLiteral("TerrainMovement")), 7.0);
+        terrains.moveFirst();
+        QCOMPARE(terrains.integer(QStringLiteral("TERRAINCOLOR")), 2);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, terrains.value(QStringLiteral("NoSuchField")));
+
+        // Text compares without regard to case; values are bound, never pasted.
+        RecordSet sea = db.openRecordSet(QStringLiteral("SELECT * FROM TERRAIN WHERE TERRAINDESCRIPTION = ?"),
+                                         RecordSetType::Dynaset, {QStringLiteral("great SEA")});
+        QVERIFY(!sea.isEOF());
+        QCOMPARE(sea.integer(QStringLiteral("TERRAINID")), 3);
+        RecordSet rows = db.openRecordSet(QStringLiteral("SELECT * FROM CELLSY WHERE CELLID <= ? AND CELLORDERY = ?"),
+                                          RecordSetType::Snapshot, {100, QStringLiteral("DV")});
+        QCOMPARE(rows.integer(QStringLiteral("CELLID")), 100);
+        RecordSet none = db.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS WHERE PROVINCIAID = -1"));
+        QVERIFY(none.isEOF());
+        QCOMPARE(none.recordCount(), 0);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, none.moveNext());
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, db.openRecordSet(QStringLiteral("SELECT * FROM NoSuchTable")));
+    }
+
+    void addEditAndDeleteRows()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        {
+            Database db = Database::open(path);
+            RecordSet provinces = db.openRecordSet(QStringLiteral("Select * From PROVINCIAs where PROVINCIAID = -1"));
+            provinces.addNew();
+            QCOMPARE(provinces.integer(QStringLiteral("ProvinciaID")), 1); // readable before the save
+            provinces.setValue(QStringLiteral("PROVINCIANAME"), QStringLiteral("O'Brien's \"Reach\"; DROP TABLE x"));
+            provinces.setValue(QStringLiteral("XORD"), QStringLiteral("12")); // text into a number field
+            provinces.setValue(QStringLiteral("YORD"), 3);
+            provinces.setValue(QStringLiteral("Comments"), QStringLiteral(" "));
+            provinces.update();
+            QVERIFY(provinces.isEOF()); // the cursor stays where it was
+            provinces.addNew();
+            QCOMPARE(provinces.integer(QStringLiteral("PROVINCIAID")), 2);
+            provinces.setValue(QStringLiteral("PROVINCIANAME"), QStringLiteral("Second"));
+            provinces.update();
+
+            RecordSet characters = db.openRecordSet(QStringLiteral("SELECT * FROM CHARACTERS"));
+            characters.addNew();
+            characters.setValue(QStringLiteral("CHARACTERNUMBER"), QStringLiteral("1234"));
+            characters.update();
+            characters.moveFirst();
+            QCOMPARE(characters.value(QStringLiteral("CHARACTERturnInfo")), QVariant(0)); // the column default
+            QVERIFY(characters.isNull(QStringLiteral("CHARACTERNAME")));
+            QCOMPARE(characters.text(QStringLiteral("CHARACTERNAME")), QString());
+            QCOMPARE(characters.integer(QStringLiteral("CHARACTERMAXIMUMAURA")), 0);
+        }
+        Database db = Database::open(path);
+        RecordSet provinces = db.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS ORDER BY PROVINCIAID"));
+        QCOMPARE(provinces.text(QStringLiteral("ProvinciaName")), QStringLiteral("O'Brien's \"Reach\"; DROP TABLE x"));
+        QCOMPARE(provinces.value(QStringLiteral("XORD")), QVariant(qint64(12)));
+        QCOMPARE(provinces.text(QStringLiteral("COMMENTS")), QStringLiteral(" "));
+
+        provinces.edit();
+        provinces.setValue(QStringLiteral("PEASANTS"), 1500);
+        provinces.setValue(QStringLiteral("Up"), QVariant()); // null stays null
+        provinces.update();
+        QCOMPARE(provinces.integer(QStringLiteral("PEASANTS")), 1500);
+
+        // Deleting while walking: every row goes, the walk stops at the end.
+        int deleted = 0;
+        for (provinces.moveFirst(); !provinces.isEOF(); provinces.moveNext()) {
+            provinces.deleteCurrent();
+            ++deleted;
+        }
+        QCOMPARE(deleted, 2);
+        QVERIFY(db.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS")).isEOF());
+
+        // Counters are not reused after a delete.
+        RecordSet again = db.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS"));
+        again.addNew();
+        QCOMPARE(again.integer(QStringLiteral("PROVINCIAID")), 3);
+        again.cancelUpdate();
+        QVERIFY(db.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS")).isEOF());
+    }
+
+    void readOnlySetsRefuseWrites()
+    {
+        TestHome home;
+        Database db = Database::open(home.addGameDatabase(QStringLiteral("Arvenna.mdb")));
+        RecordSet snapshot = db.openRecordSet(QStringLiteral("SELECT * FROM TERRAIN"), RecordSetType::Snapshot);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, snapshot.edit());
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, snapshot.addNew());
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, snapshot.setValue(QStringLiteral("TERRCODE"), 1));
+
+        RecordSet joined = db.openRecordSet(QStringLiteral(
+            "SELECT Locals.LocalID, Provincias.ProvinciaID FROM Provincias LEFT JOIN Locals ON Provincias.ProvinciaID = Locals.ProvinceID"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, joined.addNew());
+
+        RecordSet terrain = db.openRecordSet(QStringLiteral("SELECT * FROM TERRAIN"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, terrain.setValue(QStringLiteral("TERRCODE"), 1)); // no edit begun
+        terrain.close();
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, terrain.value(QStringLiteral("TERRCODE")));
+    }
+
+    void datesAndFlagsRoundTrip()
+    {
+        TestHome home;
+        Database db = Database::open(home.addGameDatabase(QStringLiteral("Arvenna.mdb")));
+        const QDateTime when(QDate(2026, 3, 4), QTime(5, 6, 7));
+        RecordSet maint = db.openRecordSet(QStringLiteral("SELECT * FROM DATABASEMAINT"));
+        maint.addNew();
+        maint.setValue(QStringLiteral("DBRepair"), when);
+        maint.update();
+        RecordSet cities = db.openRecordSet(QStringLiteral("SELECT * FROM LOCALS"));
+        cities.addNew();
+        cities.setValue(QStringLiteral("ProvinciaSafe"), true);
+        cities.update();
+
+        RecordSet read = db.openRecordSet(QStringLiteral("SELECT * FROM DATABASEMAINT ORDER BY DBREPAIR DESC"));
+        QCOMPARE(read.dateTime(QStringLiteral("dbrepair")), when);
+        QCOMPARE(read.text(QStringLiteral("DBRepair")), QStringLiteral("2026-03-04T05:06:07"));
+        QVERIFY(!read.dateTime(QStringLiteral("DBCompact")).isValid());
+        QVERIFY(db.openRecordSet(QStringLiteral("SELECT * FROM LOCALS")).flag(QStringLiteral("PROVINCIASAFE")));
+    }
+};
+
+QTEST_GUILESS_MAIN(EngineTest)
+#include "EngineTest.moc"

@@ -51,6 +51,7 @@ void runSql(const QString& path, const QString& sql)
         db.setDatabaseName(path);
         if (!db.open())
             qFatal("cannot open %s", qPrintable(path));
+        db.transaction();
         for (const QString& statement : sql.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             if (statement.trimmed().isEmpty())
                 continue;
@@ -58,6 +59,7 @@ void runSql(const QString& path, const QString& sql)
             if (!query.exec(statement))
                 qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
         }
+        db.commit();
         db.close();
     }
     QSqlDatabase::removeDatabase(name);

@@ -20,11 +20,12 @@ void removeWorkFile(const QString& path)
 }
 
 // Appends the maintenance row: now for each step that ran, the previous
-// run's date for the other.
+// run's date for the other. Rows of equal repair date are told apart by
+// their order of addition, so a compact-only run is never taken for older.
 void recordMaintenance(const QString& path, bool repaired, bool compacted, const QDateTime& now)
 {
     Database database = Database::open(path);
-    RecordSet maint = database.openRecordSet(QStringLiteral("SELECT * FROM DATABASEMAINT ORDER BY DBREPAIR DESC"));
+    RecordSet maint = database.openRecordSet(QStringLiteral("SELECT * FROM DATABASEMAINT ORDER BY DBREPAIR DESC, rowid DESC"));
     QVariant lastRepair;
     QVariant lastCompact;
     if (!maint.isEOF()) {

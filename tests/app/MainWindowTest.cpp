@@ -1,0 +1,145 @@
+// Start-up and the menus of the main window, driven as a player would.
+#include "ScriptedDialogue.h"
+#include "TestHome.h"
+#include "database/DatabaseController.h"
+#include "shell/AppState.h"
+#include "shell/MainWindow.h"
+#include "shell/Startup.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSettings>
+#include <QtTest>
+
+namespace {
+QStringList texts(const QList<QAction*>& actions)
+{
+    QStringList result;
+    for (const QAction* action : actions)
+        result << action->text();
+    return result;
+}
+
+struct Started {
+    TestHome home;
+    AppState state;
+    ScriptedDialogue dialogue;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Started(const QByteArray& config = QByteArray())
+    {
+        home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        home.addGameDatabase(QStringLiteral("Quorvane.mdb"));
+        if (!config.isEmpty())
+            home.writeFile(QStringLiteral("ConfigFile.arv"), config);
+        state.programDirectory = home.path();
+        settings = std::make_unique<QSettings>(home.file(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        window = startUp(state, *settings, dialogue);
+    }
+};
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithTheGamesListed()
+    {
+        Started app;
+        QVERIFY(app.window);
+        MainMenus& menus = app.window->menus();
+        QCOMPARE(app.window->windowTitle(), QStringLiteral("MapViewer"));
+        QCOMPARE(texts(menus.RepHead), (QStringList{"Arvenna G2 [Arvenna.mdb]", "QVR game 1 [Quorvane.mdb]"}));
+        QCOMPARE(texts(menus.RepDBItem), texts(menus.RepHead));
+        QCOMPARE(texts(menus.CompDBItem), texts(menus.RepHead));
+        QVERIFY(menus.dbtools->menuAction()->isVisible());
+        QVERIFY(!menus.cloMap->isEnabled());
+        QVERIFY(!menus.delbase->isEnabled());
+        QVERIFY(!menus.arvtools->isEnabled());
+        QCOMPARE(texts(menus.externDinamApp), QStringList{"None Found"});
+        QVERIFY(!menus.externDinamApp.first()->isEnabled());
+        QCOMPARE(app.state.RepsDirectory, app.home.path());
+        QCOMPARE(texts(menus.mnOptions).size(), 7);
+        QCOMPARE(texts(menus.MapSize), (QStringList{"Entire Map", "[75x75] Big Map", "[50x50] Normal Map",
+                                                    "[30x30] Small Map", "[15x15] Detail Map"}));
+        QVERIFY(app.window->findChild<QAction*>(QStringLiteral("abtmn")));
+        QCOMPARE(app.dialogue.shown.size(), 0);
+    }
+
+    void opensAndClosesAMap()
+    {
+        Started app;
+        MainMenus& menus = app.window->menus();
+        menus.RepHead.at(0)->trigger();
+        QCOMPARE(app.window->windowTitle(), QStringLiteral("MapViewer  (Arvenna G2 [Arvenna.mdb])"));
+        QVERIFY(app.state.game.isOpen());
+        QCOMPARE(app.state.game.CurrentDBName, app.home.file(QStringLiteral("Arvenna.mdb")));
+        QCOMPARE(app.state.game.CurrentDBDesc, QStringLiteral("Arvenna G2"));
+        QVERIFY(menus.cloMap->isEnabled());
+        QVERIFY(menus.delbase->isEnabled());
+        QVERIFY(menus.arvtools->isEnabled());
+        QVERIFY(!menus.dbtools->isEnabled());
+
+        menus.cloMap->trigger();
+        QCOMPARE(app.window->windowTitle(), QStringLiteral("MapViewer"));
+        QVERIFY(!app.state.game.isOpen());
+        QVERIFY(!menus.cloMap->isEnabled());
+        QVERIFY(menus.dbtools->isEnabled());
+    }
+
+    void purgeAndRediscover()
+    {
+        Started app;
+        MainMenus& menus = app.window->menus();
+        menus.RepHead.at(1)->trigger();
+        app.dialogue.answers.enqueue(DialogueAnswer::No);
+        menus.delbase->trigger();
+        QVERIFY(app.state.game.isOpen());
+
+        menus.delbase->trigger(); // answered Yes
+        QVERIFY(!app.state.game.isOpen());
+        QVERIFY(!QFile::exists(app.home.file(QStringLiteral("Quorvane.mdb"))));
+        QCOMPARE(texts(menus.RepHead), QStringList{"Arvenna G2 [Arvenna.mdb]"});
+        QCOMPARE(app.window->windowTitle(), QStringLiteral("MapViewer"));
+    }
+
+    void maintenanceMenusAndExternalApplications()
+    {
+        Started app("[EXTERNAL APP]\nAPP ENTRY=Order Checker\nAPP PATH=/bin/true\n");
+        MainMenus& menus = app.window->menus();
+        QCOMPARE(texts(menus.externDinamApp), QStringList{"Order Checker"});
+        QVERIFY(menus.externDinamApp.first()->isEnabled());
+
+        menus.RepDBItem.at(0)->trigger();
+        menus.CompDBItem.at(1)->trigger();
+        QCOMPARE(app.dialogue.texts(),
+                 (QStringList{"Process completed Sucessfully!\n[" + app.home.file("Arvenna.mdb") + "]",
+                              "Process completed Sucessfully!\n[" + app.home.file("Quorvane.mdb") + "]"}));
+    }
+
+    void exitAsksFirst()
+    {
+        Started app;
+        app.window->show();
+        app.dialogue.answers.enqueue(DialogueAnswer::Cancel);
+        QVERIFY(!app.window->close());
+        QCOMPARE(app.dialogue.shown.last(),
+                 (ScriptedDialogue::Shown{"Leaving so soon...?", "Are you sure?", MessageIcon::Question}));
+        QVERIFY(app.window->close()); // answered OK
+    }
+
+    void noDatabaseEndsTheStart()
+    {
+        TestHome home;
+        AppState state;
+        state.programDirectory = home.path();
+        ScriptedDialogue dialogue;
+        QSettings settings(home.file(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        QVERIFY(!startUp(state, settings, dialogue));
+        QCOMPARE(dialogue.texts(), QStringList{"Could not find any database, location must be the same as database"});
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,38 @@
+// The reports directory in the per-user settings store.
+#include "TestHome.h"
+#include "shell/ProgramDirectory.h"
+#include "shell/ReportsDirectory.h"
+
+#include <QSettings>
+#include <QtTest>
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reportsDirectoryRoundTrip()
+    {
+        TestHome home;
+        QSettings store(home.file(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        QCOMPARE(readRepsDirectory(store, QStringLiteral("/opt/arvenna")), QStringLiteral("/opt/arvenna"));
+        saveRepsDirectory(store, QStringLiteral("/home/player/reports/"));
+        QCOMPARE(readRepsDirectory(store, QStringLiteral("/opt/arvenna")), QStringLiteral("/home/player/reports"));
+
+        QSettings reread(home.file(QStringLiteral("settings.ini")), QSettings::IniFormat);
+        QCOMPARE(reread.value(QStringLiteral("MapViewer/RepsDirectory")).toString(), QStringLiteral("/home/player/reports"));
+    }
+
+    void programDirectoryChoice()
+    {
+        qputenv("ARVENNA_HOME", "/from/environment");
+        QCOMPARE(resolveProgramDirectory(QStringLiteral("/from/option")), QStringLiteral("/from/option"));
+        QCOMPARE(resolveProgramDirectory(QString()), QStringLiteral("/from/environment"));
+        qunsetenv("ARVENNA_HOME");
+        QCOMPARE(resolveProgramDirectory(QString()), QCoreApplication::applicationDirPath());
+        QCOMPARE(programFile(QStringLiteral("/opt/arvenna"), QStringLiteral("Arvenna.mdb")),
+                 QStringLiteral("/opt/arvenna/Arvenna.mdb"));
+    }
+};
+
+QTEST_GUILESS_MAIN(SettingsTest)
+#include "SettingsTest.moc"

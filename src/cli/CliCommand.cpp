@@ -5,6 +5,18 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+namespace {
+// Qt names the executable's path in the usage line; name the command instead.
+QString commandHelp(const QCommandLineParser& parser, const QString& command)
+{
+    QString text = parser.helpText();
+    const qsizetype options = text.indexOf(QLatin1String(" [options]"));
+    if (text.startsWith(QLatin1String("Usage: ")) && options > 0)
+        text.replace(7, options - 7, QStringLiteral("arvenna-map-cli ") + command);
+    return text;
+}
+} // namespace
+
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const QString& summary)
 {
     parser.setApplicationDescription(summary);
@@ -13,11 +25,11 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
     parser.addOption(help);
     if (!parser.parse(arguments)) {
         printMessage(parser.errorText());
-        printMessage(parser.helpText());
+        printMessage(commandHelp(parser, arguments.value(0)));
         return kExitUsage;
     }
     if (parser.isSet(help)) {
-        printLine(parser.helpText());
+        printLine(commandHelp(parser, arguments.value(0)));
         return kExitSuccess;
     }
     return std::nullopt;

@@ -4,6 +4,7 @@
 #include "database/DatabaseController.h"
 #include "shell/AppState.h"
 #include "shell/MainWindow.h"
+#include "shell/PreferencesWindow.h"
 #include "shell/Startup.h"
 
 #include <QAction>
@@ -127,6 +128,16 @@ private slots:
         QCOMPARE(app.dialogue.shown.last(),
                  (ScriptedDialogue::Shown{"Leaving so soon...?", "Are you sure?", MessageIcon::Question}));
         QVERIFY(app.window->close()); // answered OK
+    }
+
+    void preferencesChooseADirectory()
+    {
+        TestHome home;
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral("reports/turn 12")));
+        PreferencesWindow window(home.path(), home.path(), nullptr);
+        QCOMPARE(window.chosenDirectory(), home.path());
+        window.setChosenDirectory(home.file(QStringLiteral("reports/turn 12")));
+        QCOMPARE(window.chosenDirectory(), home.file(QStringLiteral("reports/turn 12")));
     }
 
     void noDatabaseEndsTheStart()

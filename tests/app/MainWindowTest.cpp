@@ -8,6 +8,8 @@
 #include "shell/Startup.h"
 
 #include <QAction>
+#include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QSettings>
 #include <QtTest>
@@ -128,6 +130,18 @@ private slots:
         QCOMPARE(app.dialogue.shown.last(),
                  (ScriptedDialogue::Shown{"Leaving so soon...?", "Are you sure?", MessageIcon::Question}));
         QVERIFY(app.window->close()); // answered OK
+    }
+
+    void aboutWithoutPictures()
+    {
+        Started app; // its program directory has no Pictures folder
+        app.window->menus().abtmn->trigger();
+        auto* about = app.window->findChild<QDialog*>(QStringLiteral("FormAbout"));
+        QVERIFY(about);
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About MapViewer"));
+        QVERIFY(about->findChild<QLabel*>(QStringLiteral("lblVersion"))->text().startsWith(QStringLiteral("Version ")));
+        QVERIFY(about->findChild<QLabel*>(QStringLiteral("AboutPicture"))->pixmap().isNull());
     }
 
     void preferencesChooseADirectory()

@@ -20,13 +20,6 @@ struct SchemaEntry {
     QString sql;
 };
 
-QString quoted(const QString& identifier)
-{
-    QString escaped = identifier;
-    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
 bool passesIntegrityCheck(const SqlConnection& connection)
 {
     QSqlQuery check = connection.run(QStringLiteral("PRAGMA integrity_check"), {});
@@ -50,12 +43,12 @@ void copyReadableRows(const SqlConnection& from, const SqlConnection& to, const 
 {
     QSqlQuery source(from.database());
     source.setForwardOnly(true);
-    if (!source.exec(QStringLiteral("SELECT * FROM %1").arg(quoted(table))))
+    if (!source.exec(QStringLiteral("SELECT * FROM %1").arg(quotedIdentifier(table))))
         return; // the whole table is unreadable: nothing of it can be saved
     const int width = source.record().count();
     QStringList marks(width, QStringLiteral("?"));
     QSqlQuery insert(to.database());
-    if (!insert.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quoted(table), marks.join(QLatin1Char(',')))))
+    if (!insert.prepare(QStringLiteral("INSERT INTO %1 VALUES (%2)").arg(quotedIdentifier(table), marks.join(QLatin1Char(',')))))
         throw DatabaseError(insert.lastError().text());
     while (source.next()) {
         for (int i = 0; i < width; ++i)

@@ -9,13 +9,6 @@
 namespace {
 const QString kRowIdAlias = QStringLiteral("arvenna_rowid_");
 
-QString quoted(const QString& identifier)
-{
-    QString escaped = identifier;
-    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + escaped + QLatin1Char('"');
-}
-
 QVariant storable(const QVariant& value)
 {
     switch (value.typeId()) {
@@ -234,7 +227,7 @@ qint64 RecordSet::nextCounterValue() const
     QSqlQuery seq = connection_->run(
         QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ? COLLATE NOCASE"), {table_});
     const qint64 sequence = seq.next() ? seq.value(0).toLongLong() : 0;
-    QSqlQuery max = connection_->run(QStringLiteral("SELECT max(rowid) FROM %1").arg(quoted(table_)), {});
+    QSqlQuery max = connection_->run(QStringLiteral("SELECT max(rowid) FROM %1").arg(quotedIdentifier(table_)), {});
     const qint64 highest = max.next() ? max.value(0).toLongLong() : 0;
     return std::max(sequence, highest) + 1;
 }
@@ -269,7 +262,7 @@ void RecordSet::setValue(const QString& field, const QVariant& value)
 
 QVector<QVariant> RecordSet::reread(qint64 rowid) const
 {
-    QSqlQuery query = connection_->run(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quoted(table_)), {rowid});
+    QSqlQuery query = connection_->run(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(quotedIdentifier(table_)), {rowid});
     QVector<QVariant> row(int(columns_.size()));
     if (query.next()) {
         for (int i = 0; i < row.size(); ++i)
@@ -290,14 +283,14 @@ void RecordSet::update()
     QVariantList values;
     QStringList names;
     for (int index : order) {
-        names << quoted(columns_[index]);
+        names << quotedIdentifier(columns_[index]);
         values << pendingValues_[index];
     }
     if (pending_ == Pending::Adding) {
         QString sql = names.isEmpty()
-            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(table_))
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quotedIdentifier(table_))
             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoted(table_), names.join(QLatin1String(", ")),
+                  .arg(quotedIdentifier(table_), names.join(QLatin1String(", ")),
                        QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", ")));
         QSqlQuery query = connection_->run(sql, values);
         const qint64 rowid = query.lastInsertId().toLongLong();
@@ -313,7 +306,7 @@ void RecordSet::update()
         for (const QString& name : names)
             sets << name + QStringLiteral(" = ?");
         values << rowIds_[position_];
-        connection_->run(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quoted(table_), sets.join(QLatin1String(", "))),
+        connection_->run(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(quotedIdentifier(table_), sets.join(QLatin1String(", "))),
                          values);
         rows_[position_] = reread(rowIds_[position_]);
     }
@@ -333,7 +326,7 @@ void RecordSet::deleteCurrent()
     requireWritable("delete");
     requireCurrentRow();
     cancelUpdate();
-    connection_->run(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quoted(table_)), {rowIds_[position_]});
+    connection_->run(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(quotedIdentifier(table_)), {rowIds_[position_]});
     deleted_[position_] = true;
 }
 

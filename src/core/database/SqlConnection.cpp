@@ -51,3 +51,10 @@ QSqlQuery SqlConnection::run(const QString& sql, const QVariantList& params, boo
         throw DatabaseError(QStringLiteral("%1\n[%2]").arg(query.lastError().text(), sql));
     return query;
 }
+
+QString quotedIdentifier(const QString& identifier)
+{
+    QString escaped = identifier;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}

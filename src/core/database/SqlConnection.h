@@ -19,3 +19,6 @@ struct SqlConnection {
 
     QString name;
 };
+
+// A table or field name as SQL text; names cannot be bound as values.
+QString quotedIdentifier(const QString& identifier);

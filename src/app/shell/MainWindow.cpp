@@ -5,11 +5,18 @@
 #include "Pictures.h"
 #include "shell/UserDialogue.h"
 #include "database/DatabaseController.h"
+#include "editing/MaintenancePanel.h"
+#include "view/InfoPanel.h"
+#include "view/MarketPanel.h"
+#include "view/TerrainLegend.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -30,13 +37,32 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     central->setObjectName(QStringLiteral("MapArea"));
     hint_ = new QLabel(QStringLiteral("Click on the picture to change current scope."), central);
     hint_->setObjectName(QStringLiteral("LblHint"));
-    emptyMap_ = new QLabel(QStringLiteral("Choose a game from the Database menu to open its map."), central);
+    emptyMap_ = new QLabel(central);
     emptyMap_->setObjectName(QStringLiteral("MapPicture"));
     emptyMap_->setAlignment(Qt::AlignCenter);
+    emptyMap_->setMinimumSize(600, 600);
     emptyMap_->setStyleSheet(QStringLiteral("QLabel { background: #20303a; color: #c8d4da; font-size: 15px; }"));
-    auto* layout = new QVBoxLayout(central);
-    layout->addWidget(hint_);
-    layout->addWidget(emptyMap_, 1);
+
+    legend_ = new TerrainLegend(central);
+    info_ = new InfoPanel(central);
+    maintenance_ = new MaintenancePanel(state_.programDirectory, central);
+    market_ = new MarketPanel(central);
+
+    auto* mapColumn = new QVBoxLayout;
+    mapColumn->addWidget(hint_);
+    mapColumn->addWidget(emptyMap_, 1);
+    auto* sideColumn = new QVBoxLayout;
+    sideColumn->addWidget(legend_);
+    sideColumn->addWidget(info_, 1);
+    sideColumn->addWidget(maintenance_, 1);
+    sideColumn->addWidget(market_, 1);
+    auto* layout = new QHBoxLayout(central);
+    layout->addLayout(mapColumn, 1);
+    layout->addLayout(sideColumn);
+    info_->setFixedWidth(380);
+    maintenance_->setFixedWidth(380);
+    market_->setFixedWidth(380);
+    legend_->setFixedWidth(380);
     setCentralWidget(central);
 
     // Entries whose commands the program does not offer yet stay disabled.
@@ -82,10 +108,13 @@ void MainWindow::showExternalApplications()
 
 void MainWindow::showMapOpened(const QString& caption)
 {
+    info_->show();
     menus_.arvtools->setEnabled(true);
     hint_->show();
     setWindowTitle(kCaption + QStringLiteral("  (") + caption + QLatin1Char(')'));
     emptyMap_->setText(caption.trimmed());
+    market_->LstMarket->clear();
+    clearProvincePanels();
     menus_.dbtools->setEnabled(false);
     menus_.cloMap->setEnabled(true);
     menus_.delbase->setEnabled(true);
@@ -93,15 +122,26 @@ void MainWindow::showMapOpened(const QString& caption)
 
 void MainWindow::showMapClosed()
 {
+    info_->hide();
+    maintenance_->hide();
+    market_->hide();
     if (!menus_.mnOptions.isEmpty())
         menus_.mnOptions.constFirst()->setChecked(true);
     menus_.arvtools->setEnabled(false);
     hint_->hide();
     setWindowTitle(kCaption);
     emptyMap_->setText(QStringLiteral("Choose a game from the Database menu to open its map."));
+    clearProvincePanels();
     menus_.dbtools->setEnabled(true);
     menus_.cloMap->setEnabled(false);
     menus_.delbase->setEnabled(false);
+}
+
+void MainWindow::clearProvincePanels()
+{
+    info_->LstShowDet->clear();
+    maintenance_->clearFields();
+    market_->OutMarketProv1->clear();
 }
 
 bool MainWindow::confirmExit()

@@ -7,7 +7,11 @@
 
 struct AppState;
 class DatabaseController;
+class InfoPanel;
+class MaintenancePanel;
+class MarketPanel;
 class QLabel;
+class TerrainLegend;
 class UserDialogue;
 
 // The main window "MapViewer": the menus and the map area. Menu commands are
@@ -19,6 +23,10 @@ public:
     ~MainWindow() override;
 
     MainMenus& menus() { return menus_; }
+    InfoPanel& infoPanel() { return *info_; }
+    MaintenancePanel& maintenancePanel() { return *maintenance_; }
+    MarketPanel& marketPanel() { return *market_; }
+    TerrainLegend& terrainLegend() { return *legend_; }
     DatabaseController& databaseCommands() { return *databaseCommands_; }
 
     // Shows the lists of the last database discovery.
@@ -27,6 +35,8 @@ public:
     // The window's part of opening and closing a map.
     void showMapOpened(const QString& caption);
     void showMapClosed();
+    // Empties the fields that show a province.
+    void clearProvincePanels();
 
     // Asks before leaving; true when the player confirmed.
     bool confirmExit();
@@ -44,5 +54,9 @@ private:
     std::unique_ptr<DatabaseController> databaseCommands_;
     QLabel* hint_;
     QLabel* emptyMap_;
+    InfoPanel* info_;
+    MaintenancePanel* maintenance_;
+    MarketPanel* market_;
+    TerrainLegend* legend_;
     bool exitConfirmed_ = false;
 };

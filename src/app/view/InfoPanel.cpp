@@ -1,0 +1,29 @@
+#include "InfoPanel.h"
+
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+InfoPanel::InfoPanel(QWidget* parent)
+    : QTabWidget(parent)
+{
+    setObjectName(QStringLiteral("TabInfo"));
+    auto* page = new QWidget(this);
+    auto* caption = new QLabel(QStringLiteral("Click (U) Sites to Change the Current Prov."), page);
+    LstShowDet = new QListWidget(page);
+    LstShowDet->setObjectName(QStringLiteral("LstShowDet"));
+    LstShowDet->setFont(QFont(QStringLiteral("Monospace"), 9));
+    Text4 = new QLineEdit(page);
+    Text4->setObjectName(QStringLiteral("Text4"));
+    Text4->setReadOnly(true);
+
+    auto* region = new QFormLayout;
+    region->addRow(QStringLiteral("Region:"), Text4);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(caption);
+    layout->addWidget(LstShowDet, 1);
+    layout->addLayout(region);
+    addTab(page, QStringLiteral("Province Info"));
+}

@@ -1,6 +1,8 @@
 // The choice lists of the editing frames and the terrain legend.
 #include "GameFixture.h"
+#include "database/Database.h"
 #include "model/ClassicPalette.h"
+#include "model/InnerLocationFrame.h"
 #include "model/MapModel.h"
 #include "model/ModelLoader.h"
 #include "model/ReferenceLists.h"
@@ -97,6 +99,29 @@ private slots:
         QCOMPARE(model.Rulers.Count(), 0);
         QCOMPARE(model.TerrainsByID.Count(), 4);
         QCOMPARE(model.UndergroundRow, qint16(100));
+    }
+
+    void showInnerLocationFillsTheFrame()
+    {
+        GameFixture game(QStringLiteral(
+            "INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, LocalNumber, LocalNAme, "
+            "InnerTypeID, EntranceSize, TravelTime, Hidden, Closed) VALUES (5, 0, 0, 1, 'I5', 'Old Mine', 3, NULL, 2, "
+            "1, 0), (6, 0, 0, 1, 'I6', 'Odd Place', 40, 7, NULL, 0, 1)"));
+        MapModel model;
+        fillReferenceLists(model, game.database());
+        InnerLocationFrame frame;
+        showInnerLocation(frame, game.database(), model.lists.InnerType, QStringLiteral("5"));
+        QCOMPARE(frame, (InnerLocationFrame{"5", "I5", "Old Mine", "0", "2", true, false, 3}));
+        // An unknown kind keeps the kind shown before.
+        showInnerLocation(frame, game.database(), model.lists.InnerType, QStringLiteral("6"));
+        QCOMPARE(frame, (InnerLocationFrame{"6", "I6", "Odd Place", "7", "0", false, true, 3}));
+        showInnerLocation(frame, game.database(), model.lists.InnerType, QString());
+        QCOMPARE(frame.id, QStringLiteral("6"));
+        // An id not in the table sets only the id box; 0 empties the others.
+        showInnerLocation(frame, game.database(), model.lists.InnerType, QStringLiteral("77"));
+        QCOMPARE(frame, (InnerLocationFrame{"77", "I6", "Odd Place", "7", "0", false, true, 3}));
+        showInnerLocation(frame, game.database(), model.lists.InnerType, QStringLiteral("0"));
+        QCOMPARE(frame, InnerLocationFrame{QStringLiteral("77")});
     }
 };
 

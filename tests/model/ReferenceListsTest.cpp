@@ -121,7 +121,7 @@ private slots:
         showInnerLocation(frame, game.database(), model.lists.InnerType, QStringLiteral("77"));
         QCOMPARE(frame, (InnerLocationFrame{"77", "I6", "Odd Place", "7", "0", false, true, 3}));
         showInnerLocation(frame, game.database(), model.lists.InnerType, QStringLiteral("0"));
-        QCOMPARE(frame, InnerLocationFrame{QStringLiteral("77")});
+        QCOMPARE(frame, (InnerLocationFrame{"77", "", "", "", "", false, false, -1}));
     }
 };
 

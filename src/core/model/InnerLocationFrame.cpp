@@ -10,7 +10,9 @@ void showInnerLocation(InnerLocationFrame& frame, Database& database, const Refe
         return;
     bool numeric = false;
     if (id.trimmed().toLongLong(&numeric) == 0 && numeric) {
-        frame = InnerLocationFrame{frame.id};
+        const QString shownId = frame.id;
+        frame = InnerLocationFrame();
+        frame.id = shownId;
         return;
     }
     RecordSet rows = database.openRecordSet(QStringLiteral("Select * From INNERLOCATIONS where INNERLOCALID = ?"),

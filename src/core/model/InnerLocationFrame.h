@@ -19,9 +19,9 @@ struct InnerLocationFrame {
     bool operator==(const InnerLocationFrame&) const = default;
 };
 
-// Shows one inner location's stored values: an empty id changes nothing, 0
-// empties every box but the id box, any other id sets the id box and, when the row exists,
-// the other boxes and the kind (found through the kinds' id list; no change
-// when none matches). Engine failures throw DatabaseError.
+// Shows one inner location's stored values: an empty id changes nothing; 0
+// empties every box but the id box; any other id sets the id box and, when
+// the row exists, the other boxes and the kind (found through the kinds' id
+// list; no change when none matches). Engine failures throw DatabaseError.
 void showInnerLocation(InnerLocationFrame& frame, Database& database, const ReferenceList& innerTypes,
                        const QString& id);

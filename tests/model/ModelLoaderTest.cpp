@@ -241,6 +241,7 @@ private slots:
         while (rows.next())
             read << rows.text(name) + '/' + rows.value(code).toString();
         QCOMPARE(read, (QStringList{"Great Sea/O", "Tunnel/100"}));
+        QVERIFY(!rows.next()); // stays at its end
         QVERIFY_THROWS_EXCEPTION(DatabaseError, rows.column(QStringLiteral("NoSuchField")));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), QStringLiteral("SELECT * FROM Nowhere")));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), QStringLiteral("SELECT ?"), {}));

@@ -73,10 +73,13 @@ void RowReader::fail(const QString& sql) const
 
 bool RowReader::next()
 {
+    if (finished_)
+        return false;
     switch (sqlite3_step(statement_)) {
     case SQLITE_ROW:
         return true;
     case SQLITE_DONE:
+        finished_ = true;
         return false;
     default:
         fail(QString::fromUtf8(sqlite3_sql(statement_)));

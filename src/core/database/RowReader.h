@@ -20,7 +20,7 @@ public:
     RowReader(const RowReader&) = delete;
     RowReader& operator=(const RowReader&) = delete;
 
-    // Moves to the next row; false when there is none.
+    // Moves to the next row; false when there is none (and from then on).
     bool next();
     // The position of a result column, by name in any letter case.
     int column(const QString& field) const;
@@ -36,4 +36,5 @@ private:
 
     QSqlDatabase connection_; // keeps the engine handle open while reading
     sqlite3_stmt* statement_ = nullptr;
+    bool finished_ = false; // the engine would start the query again after its end
 };

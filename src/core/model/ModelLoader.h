@@ -16,11 +16,7 @@ public:
     virtual void loadStarted() {}
     // A province has just joined the model; its cell takes this colour
     // (black for a terrain the terrain table does not know).
-    virtual void provinceArrived(const ClassProvincia& province, QColor terrainColour)
-    {
-        Q_UNUSED(province);
-        Q_UNUSED(terrainColour);
-    }
+    virtual void provinceArrived(const ClassProvincia& /*province*/, QColor /*terrainColour*/) {}
     // After the last province: refresh the picture and let window events run.
     virtual void loadFinished() {}
 };

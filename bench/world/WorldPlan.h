@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <random>
+#include <vector>
+
+// A synthetic full world, planned in memory before it is written: every
+// surface cell a province, terrains in patches with seas between them,
+// regions, rulers around their castles, cities and a few provinces below
+// the surface.
+struct WorldPlan {
+    static constexpr int kColumns = 100;
+    static constexpr int kSurfaceRows = 100;
+    static constexpr int kRegions = 50;
+    static constexpr int kAlliances = 20;
+    static constexpr int kRulers = 300;
+    static constexpr int kCharacters = 2000;
+    static constexpr int kCities = 2000;
+    static constexpr int kInnerLocations = 6000;
+
+    struct Cell {
+        int row = 0;    // 1-based row position
+        int column = 0; // 0-based column number
+        int terrain = 0;
+        int region = 0; // 0 for none
+        int ruler = 0;  // 0 for none
+        bool city = false;
+    };
+
+    explicit WorldPlan(unsigned seed);
+
+    std::vector<Cell> cells; // surface row by row, then the other worlds
+    std::vector<int> castleCell; // per ruler (index ruler - 1), its castle's cell
+    std::mt19937 random;
+
+    int pick(int low, int high); // inclusive
+    Cell* at(int row, int column);
+};
+
+QString rowCode(int row);
+QString provinceCode(int row, int column);
+bool holdsCities(int terrain);

@@ -1,0 +1,130 @@
+#include "RowReader.h"
+
+#include "Database.h"
+#include "DatabaseError.h"
+
+#include <QSqlDriver>
+#include <sqlite3.h>
+
+namespace {
+sqlite3* engineHandle(const QSqlDatabase& connection)
+{
+    const QVariant handle = connection.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw DatabaseError(QStringLiteral("The database connection gives no engine handle to read from."));
+    sqlite3* engine = *static_cast<sqlite3* const*>(handle.constData());
+    if (!engine)
+        throw DatabaseError(QStringLiteral("The database is closed."));
+    return engine;
+}
+
+int bind(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    if (value.isNull())
+        return sqlite3_bind_null(statement, index);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        return sqlite3_bind_int64(statement, index, value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(statement, index, value.toDouble());
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+} // namespace
+
+RowReader::RowReader(Database& database, const QString& sql, const QVariantList& params)
+    : connection_(database.connection())
+{
+    sqlite3* engine = engineHandle(connection_);
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(engine, text.constData(), int(text.size()), &statement_, nullptr) != SQLITE_OK)
+        fail(sql);
+    if (!statement_)
+        throw DatabaseError(QStringLiteral("No statement to read from.\n[%1]").arg(sql));
+    if (params.size() != sqlite3_bind_parameter_count(statement_))
+        throw DatabaseError(QStringLiteral("%1 values for %2 placeholders.\n[%3]")
+                                .arg(params.size())
+                                .arg(sqlite3_bind_parameter_count(statement_))
+                                .arg(sql));
+    for (int i = 0; i < params.size(); ++i) {
+        if (bind(statement_, i + 1, params[i]) != SQLITE_OK)
+            fail(sql);
+    }
+}
+
+RowReader::~RowReader()
+{
+    sqlite3_finalize(statement_);
+}
+
+void RowReader::fail(const QString& sql) const
+{
+    const QString message = QString::fromUtf8(sqlite3_errmsg(engineHandle(connection_)));
+    throw DatabaseError(QStringLiteral("%1\n[%2]").arg(message, sql));
+}
+
+bool RowReader::next()
+{
+    if (finished_)
+        return false;
+    switch (sqlite3_step(statement_)) {
+    case SQLITE_ROW:
+        return true;
+    case SQLITE_DONE:
+        finished_ = true;
+        return false;
+    default:
+        fail(QString::fromUtf8(sqlite3_sql(statement_)));
+    }
+}
+
+int RowReader::column(const QString& field) const
+{
+    const int count = sqlite3_column_count(statement_);
+    for (int i = 0; i < count; ++i) {
+        if (field.compare(QString::fromUtf8(sqlite3_column_name(statement_, i)), Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    throw DatabaseError(QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+}
+
+bool RowReader::isNull(int column) const
+{
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+}
+
+QVariant RowReader::value(int column) const
+{
+    switch (sqlite3_column_type(statement_, column)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return qint64(sqlite3_column_int64(statement_, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(statement_, column);
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement_, column)),
+                          sqlite3_column_bytes(statement_, column));
+    default:
+        return text(column);
+    }
+}
+
+QString RowReader::text(int column) const
+{
+    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(statement_, column)) : QString();
+}
+
+qint64 RowReader::integer(int column) const
+{
+    return sqlite3_column_int64(statement_, column);
+}

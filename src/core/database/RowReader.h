@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+class Database;
+struct sqlite3_stmt;
+
+// Reads the rows of one query once, front to back, columns by position,
+// keeping nothing and converting only the values asked for: for large reads
+// where a RecordSet's materialised rows cost too much. It steps the query on
+// the connection's own engine handle. Values are bound to "?" placeholders;
+// failures throw DatabaseError. The reader must not outlive its database.
+class RowReader {
+public:
+    RowReader(Database& database, const QString& sql, const QVariantList& params = {});
+    ~RowReader();
+    RowReader(const RowReader&) = delete;
+    RowReader& operator=(const RowReader&) = delete;
+
+    // Moves to the next row; false when there is none (and from then on).
+    bool next();
+    // The position of a result column, by name in any letter case.
+    int column(const QString& field) const;
+
+    bool isNull(int column) const;
+    QVariant value(int column) const; // a null is a null QVariant
+    QString text(int column) const;   // a null reads as the empty text
+    qint64 integer(int column) const; // a null reads as 0
+    bool flag(int column) const { return integer(column) != 0; }
+
+private:
+    [[noreturn]] void fail(const QString& sql) const;
+
+    QSqlDatabase connection_; // keeps the engine handle open while reading
+    sqlite3_stmt* statement_ = nullptr;
+    bool finished_ = false; // the engine would start the query again after its end
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <memory>
+
+// Sub-objects of the model's records exist from their first read: an empty
+// one is made when the slot is still empty.
+template <typename Part>
+Part& createdOnFirstRead(std::unique_ptr<Part>& slot)
+{
+    if (!slot)
+        slot = std::make_unique<Part>();
+    return *slot;
+}

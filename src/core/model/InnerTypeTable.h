@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+class Database;
+
+// The kinds of inner location, numbered from 1 in the order of the
+// INNERTYPES table: an inner location's InnerTypeID is such a position.
+class InnerTypeArray {
+public:
+    struct Entry {
+        QString TerrainDescription;
+        bool AcceptInner = false;
+    };
+
+    InnerTypeArray() = default;
+    explicit InnerTypeArray(Database& database);
+
+    int count() const { return int(entries_.size()); }
+    // Throws CollectionError for a position outside 1 to count().
+    const Entry& at(int position) const;
+
+private:
+    std::vector<Entry> entries_;
+};

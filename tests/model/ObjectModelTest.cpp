@@ -1,0 +1,224 @@
+// The record classes and keyed collections of the map model.
+#include "GameFixture.h"
+#include "database/Database.h"
+#include "database/DatabaseError.h"
+#include "model/ClassicPalette.h"
+#include "model/MapModel.h"
+#include "model/ModelValues.h"
+
+#include <QtTest>
+
+namespace {
+template <typename Collection, typename Name>
+QStringList namesOf(const Collection& collection, Name name)
+{
+    QStringList names;
+    for (const auto& record : collection)
+        names << name(record);
+    return names;
+}
+
+QStringList continentNames(const CollectContinents& continents)
+{
+    return namesOf(continents, [](const ClassContinents& c) { return c.ContinentName; });
+}
+
+ClassProvincia& addProvince(CollectProvincia& provinces, const QString& name, const QString& key)
+{
+    return provinces.Add(name, 1, 0, 0, QString(), 0, QString(), QString(), QString(), QString(), QString(),
+                         QString(), key.mid(2), key.left(2), 1, key);
+}
+} // namespace
+
+class ObjectModelTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void collectionsKeepOrderAndFindKeysInAnyCase()
+    {
+        CollectContinents continents;
+        continents.Add(QStringLiteral("North Reach"), 1, 10, QStringLiteral("1"));
+        continents.Add(QStringLiteral("Unkeyed"), 2, 20);
+        continents.Add(QStringLiteral("Isle of Mist"), 3, 30, QStringLiteral("Mist"));
+        QCOMPARE(continents.Count(), 3);
+        QCOMPARE(continentNames(continents), (QStringList{"North Reach", "Unkeyed", "Isle of Mist"}));
+        QCOMPARE(continents.Item(2).ContinentName, QStringLiteral("Unkeyed"));
+        QCOMPARE(&continents.Item(QStringLiteral("MIST")), &continents.Item(3));
+        QVERIFY_THROWS_EXCEPTION(CollectionError, continents.Item(0));
+        QVERIFY_THROWS_EXCEPTION(CollectionError, continents.Item(4));
+        QVERIFY_THROWS_EXCEPTION(CollectionError, continents.Item(QStringLiteral("2")));
+
+        // A taken key is refused and changes nothing.
+        QVERIFY_THROWS_EXCEPTION(CollectionError, continents.Add(QStringLiteral("Again"), 4, 0, QStringLiteral("mist")));
+        QCOMPARE(continents.Count(), 3);
+
+        continents.Remove(QStringLiteral("mist"));
+        continents.Remove(1);
+        QCOMPARE(continentNames(continents), (QStringList{"Unkeyed"}));
+        QVERIFY(!continents.contains(QStringLiteral("1")));
+        continents.Add(QStringLiteral("North Reach"), 1, 10, QStringLiteral("1")); // the key is free again
+        QCOMPARE(continentNames(continents), (QStringList{"Unkeyed", "North Reach"}));
+    }
+
+    void provincesAreFoundByNormalisedKey()
+    {
+        CollectProvincia provinces;
+        ClassProvincia& fallback = addProvince(provinces, QString(), CollectProvincia::kFallbackKey);
+        fallback.ProvinceCoordX.clear();
+        fallback.ProvinceCoordY.clear();
+        ClassProvincia& first = addProvince(provinces, QStringLiteral("First"), QStringLiteral("ab07"));
+        for (const char* code : {"ab7", "ab07", "AB07", "Ab007"})
+            QCOMPARE(&provinces.Item(QString::fromLatin1(code)), &first);
+        QCOMPARE(&provinces.Item(QStringLiteral("zz99")), &fallback);
+        QCOMPARE(&provinces.Item(QStringLiteral("ERROR")), &fallback);
+        QCOMPARE(provinces.Item(QStringLiteral("ab08")).ProvinceName, QString());
+        QCOMPARE(provinces.Item(QStringLiteral("ab08")).ProvinceCoordY, QString());
+
+        // A second province under a taken key leaves the first in place.
+        ClassProvincia& second = addProvince(provinces, QStringLiteral("Second"), QStringLiteral("ab07"));
+        QCOMPARE(&second, &first);
+        QCOMPARE(provinces.Count(), 2);
+        QCOMPARE(provinces.Item(QStringLiteral("ab07")).ProvinceName, QStringLiteral("First"));
+
+        QCOMPARE((QStringList{provinceKey(QStringLiteral("ab7")), provinceKey(QStringLiteral("ERROR")),
+                              provinceKey(QStringLiteral("ab123")), provinceKey(QStringLiteral("ab"))}),
+                 (QStringList{"ab07", "ERROR", "ab123", "ab"}));
+        provinces.Remove(QStringLiteral("ab7"));
+        QCOMPARE(&provinces.Item(QStringLiteral("ab07")), &fallback);
+    }
+
+    void subObjectsExistFromTheirFirstRead()
+    {
+        CollectProvincia provinces;
+        const ClassProvincia& province = addProvince(provinces, QStringLiteral("Fresh"), QStringLiteral("ac03"));
+        QCOMPARE(province.ClassLocation().LocationName, QString());
+        QCOMPARE(province.ClassLocation().CollecMArketBuy().Count(), 0);
+        QCOMPARE(province.CollecInnerLocation().Count(), 0);
+        QCOMPARE(&province.ClassLocation(), &province.ClassLocation());
+
+        ClassLocation& city = provinces.Item(QStringLiteral("ac03")).ClassLocation();
+        city.CollecMArketSell().Add(5, 12, 3, 7);
+        ClassLocation& tower = city.CollecInnerLocation().Add(9, QStringLiteral("I9"), QStringLiteral("Tower"), 2,
+                                                              false, true, 4, false, QStringLiteral("9"));
+        tower.CollecInnerLocation().Add(10, QStringLiteral("I10"), QStringLiteral("Galley"), 7, false, false, 0, true,
+                                        QStringLiteral("10"));
+        const ClassMarket& offer = province.ClassLocation().CollecMArketSell().Item(1);
+        QCOMPARE((QList<int>{offer.TransItemQuant, offer.TransItemPrice, offer.TransItemID, offer.TransactionTurn}),
+                 (QList<int>{5, 12, 3, 7}));
+        QCOMPARE(province.ClassLocation().CollecInnerLocation().Item(QStringLiteral("9")).CollecInnerLocation()
+                     .Item(1).LocationName,
+                 QStringLiteral("Galley"));
+    }
+
+    void coordinatesAndTerrainsReadTheGrid()
+    {
+        ClassCoordinates column;
+        column.setCoordCode(QStringLiteral("7"));
+        ClassCoordinates row;
+        row.setCoordCode(QStringLiteral("ab"));
+        QCOMPARE((QStringList{column.CoordCode(), row.CoordCode()}), (QStringList{"07", "ab"}));
+        QCOMPARE((QStringList{formatTwoDigits(QStringLiteral("-3")), formatTwoDigits(QStringLiteral("123")),
+                              formatTwoDigits(QString()), formatTwoDigits(QStringLiteral("x7"))}),
+                 (QStringList{"-03", "123", "", "x7"}));
+
+        GameFixture game;
+        CollectTerrain byId;
+        byId.Init(game.database(), false);
+        CollectTerrain byDesc;
+        byDesc.Init(game.database(), true);
+        QCOMPARE(byId.Count(), 12);
+        QCOMPARE(byId.Underground, qint16(100));
+        QCOMPARE(byId.Item(1).TerrainDesc, QString()); // the fallback comes first
+        const ClassTerrain& forest = byId.Item(QStringLiteral("1"));
+        QCOMPARE(forest.TerrainDesc, QStringLiteral("Forest"));
+        QCOMPARE(forest.TerrainMovement, 8.0f);
+        QCOMPARE(toQColor(forest.TerrainColor), QColor(0, 128, 0));
+        QCOMPARE(toQColor(byDesc.Item(QStringLiteral("great SEA")).TerrainColor), QColor(0, 0, 128));
+        QCOMPARE(byDesc.Item(QStringLiteral("Tunnel")).TerrainId, qint16(11));
+        const ClassTerrain& unknown = byId.Item(QStringLiteral("99"));
+        QCOMPARE((QList<qint32>{unknown.TerrainId, unknown.TerrainColor}), (QList<qint32>{0, 0}));
+        QCOMPARE((QList<QColor>{toQColor(paletteColour(7)), toQColor(paletteColour(15)), toQColor(paletteColour(16)),
+                                toQColor(paletteColour(-1))}),
+                 (QList<QColor>{QColor(192, 192, 192), Qt::white, Qt::black, Qt::black}));
+
+        CollectYCoord byCode;
+        byCode.Init(game.database(), false);
+        CollectYCoord byNum;
+        byNum.Init(game.database(), true);
+        CollectXCoord columns(game.database());
+        QCOMPARE((QList<int>{byCode.Count(), byCode.Item(QStringLiteral("AB")).CoordId, columns.Count(),
+                             columns.Item(QStringLiteral("07")).CoordId}),
+                 (QList<int>{120, 2, 100, 7}));
+        QCOMPARE((QStringList{byNum.Item(QStringLiteral("1")).CoordCode(), byNum.Item(QStringLiteral("101")).CoordCode(),
+                              columns.Item(100).CoordCode()}),
+                 (QStringList{"aa", "ea", "99"}));
+    }
+
+    void selfFillingCollectionsReadNullsAsZeroOrEmpty()
+    {
+        GameFixture game(QStringLiteral(
+            "INSERT INTO CONTINENTES (CONTID, CONTDESCRIPTION, CONTCOLOR) VALUES (4, 'Vale', 255), (2, 'Fen', NULL);"
+            "INSERT INTO ALLIANCES VALUES (3, 'Iron Pact', NULL, NULL);"
+            "INSERT INTO RULLERS VALUES (1, 'C1', 'Zenith Keep', '5', 'ab07', NULL, NULL),"
+            "  (2, 'C2', 'Amber Hall', '6', 'ac08', 65280, 3);"
+            "INSERT INTO CHARACTERS (CharacterID, CHARACTERNUMBER, CHARACTERNAME) VALUES (5, '1201', 'Orla');"
+            "INSERT INTO FACTIONS VALUES ('220', 'Wolves', NULL), ('104', 'Ravens', 'r@example.org')"));
+        Database& db = game.database();
+        CollectContinents continents(db);
+        QCOMPARE(continentNames(continents), (QStringList{"Fen", "Vale"}));
+        QCOMPARE(continents.Item(QStringLiteral("4")).ContinentColor, 255);
+        QCOMPARE(continents.Item(QStringLiteral("2")).ContinentColor, 0);
+
+        CollectAlliance alliances(db);
+        const ClassAlliance& pact = alliances.Item(QStringLiteral("3"));
+        QCOMPARE((QStringList{pact.AllianceName, pact.AllianceDesc, QString::number(pact.AllianceColour)}),
+                 (QStringList{"Iron Pact", "", "0"}));
+
+        CollectRuller rulers(db);
+        QCOMPARE(namesOf(rulers, [](const ClassRuler& r) { return r.CastleName; }),
+                 (QStringList{"Amber Hall", "Zenith Keep"}));
+        const ClassRuler& zenith = rulers.Item(QStringLiteral("1"));
+        QCOMPARE((QStringList{zenith.CastleNo, zenith.ProvinceID, zenith.RulerCastelionID,
+                              QString::number(zenith.RullerColour), QString::number(zenith.RulerAllianceID)}),
+                 (QStringList{"C1", "ab07", "5", "0", "0"}));
+        QCOMPARE(rulers.Item(QStringLiteral("2")).RulerAllianceID, qint16(3));
+
+        CollectCharacter characters(db);
+        const ClassCharacter& orla = characters.Item(QStringLiteral("5"));
+        QCOMPARE((QStringList{orla.CharacterName, orla.CharacterNo, orla.CharacterFaction, orla.CharacterLoyalty,
+                              orla.CharacterLastLocation, QString::number(orla.CharacterMaxAura),
+                              QString::number(orla.CharacterTurn)}),
+                 (QStringList{"Orla", "1201", "", "", "", "0", "0"}));
+
+        CollectFactions factions(db);
+        QCOMPARE(namesOf(factions, [](const ClassFaction& f) { return f.FactionName + '/' + f.FactionContact; }),
+                 (QStringList{"Ravens/r@example.org", "Wolves/"}));
+
+        InnerTypeArray kinds(db);
+        QCOMPARE(kinds.count(), 16);
+        QCOMPARE((QStringList{kinds.at(6).TerrainDescription, kinds.at(16).TerrainDescription}),
+                 (QStringList{"Island", "Ruins"}));
+        QCOMPARE((QList<bool>{kinds.at(6).AcceptInner, kinds.at(10).AcceptInner}), (QList<bool>{true, false}));
+        QVERIFY_THROWS_EXCEPTION(CollectionError, kinds.at(0));
+        QVERIFY_THROWS_EXCEPTION(CollectionError, kinds.at(17));
+    }
+
+    void valuesBeyondSixteenBitsFailCleanly()
+    {
+        QCOMPARE(toInteger(QVariant(-32768), QStringLiteral("F")), qint16(-32768));
+        QCOMPARE(toInteger(QVariant(), QStringLiteral("F")), qint16(0));
+        GameFixture game(QStringLiteral("INSERT INTO CHARACTERS (CharacterID, CHARACTERNAME) VALUES (40000, 'Big')"));
+        try {
+            CollectCharacter characters(game.database());
+            QFAIL("an id beyond 16 bits was accepted");
+        } catch (const DatabaseError& error) {
+            QCOMPARE(error.message(), QStringLiteral("Overflow: the field 'CharacterID' holds '40000', which is not a "
+                                                     "whole number from -32768 to 32767."));
+        }
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, toLong(QVariant(qint64(1) << 40), QStringLiteral("Colour")));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, toInteger(QStringLiteral("many"), QStringLiteral("TERRCODE")));
+    }
+};
+
+QTEST_GUILESS_MAIN(ObjectModelTest)
+#include "ObjectModelTest.moc"

@@ -2,12 +2,16 @@
 #include "ScriptedDialogue.h"
 #include "TestHome.h"
 #include "database/DatabaseController.h"
+#include "editing/MaintenancePanel.h"
+#include "view/TerrainLegend.h"
 #include "shell/AppState.h"
 #include "shell/MainWindow.h"
 #include "shell/PreferencesWindow.h"
 #include "shell/Startup.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -89,6 +93,47 @@ private slots:
         QVERIFY(!app.state.game.isOpen());
         QVERIFY(!menus.cloMap->isEnabled());
         QVERIFY(menus.dbtools->isEnabled());
+    }
+
+    void openingFillsTheChoiceLists()
+    {
+        Started app;
+        runSql(app.home.file(QStringLiteral("Quorvane.mdb")),
+               QStringLiteral("DELETE FROM LOCATIONTYPE; UPDATE TERRAIN SET TERRAINDESCRIPTION = 'Inferno' WHERE TERRAINID = 9"));
+        MainMenus& menus = app.window->menus();
+        MaintenancePanel& frames = app.window->maintenancePanel();
+        menus.RepHead.at(0)->trigger();
+        QCOMPARE(frames.CmbProvTerrain->count(), 12);
+        QCOMPARE(frames.CmbProvTerrain->itemText(0), QStringLiteral("[None]"));
+        QCOMPARE(frames.CmbProvTerrain->itemText(3), QStringLiteral("Great Sea"));
+        QCOMPARE(frames.CmbProvTerrain->itemData(3).toString(), QStringLiteral("3"));
+        QCOMPARE(frames.CmbLocalType->count(), 3);
+        QCOMPARE(frames.CmbInnerType->itemText(16), QStringLiteral("Ruins"));
+        QVERIFY(frames.TxtProvName->isEnabled());
+        const QList<QColor> colours = app.window->terrainLegend().swatchColours();
+        QCOMPARE(colours.value(0), QColor(0, 128, 0)); // Forest
+        QCOMPARE(colours.value(9), QColor(255, 0, 0)); // Hades
+
+        // A second game in the same run: the lists follow the new database.
+        menus.cloMap->trigger();
+        menus.RepHead.at(1)->trigger();
+        QCOMPARE(frames.CmbLocalType->count(), 1);
+        QCOMPARE(frames.CmbLocalType->currentIndex(), 0);
+        QCOMPARE(frames.CmbProvTerrain->itemText(9), QStringLiteral("Inferno"));
+        QCOMPARE(app.window->terrainLegend().swatchColours().value(9), QColor(Qt::black)); // no "Hades" terrain
+        QCOMPARE(app.dialogue.shown.size(), 0);
+    }
+
+    void aMapThatCannotLoadStaysClosed()
+    {
+        Started app;
+        runSql(app.home.file(QStringLiteral("Arvenna.mdb")),
+               QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME, XORD, YORD, TERRAINID) VALUES ('Huge', 1, 1, 70000)"));
+        app.window->menus().RepHead.at(0)->trigger();
+        QVERIFY(!app.state.game.isOpen());
+        QCOMPARE(app.window->windowTitle(), QStringLiteral("MapViewer"));
+        QCOMPARE(app.dialogue.shown.size(), 1);
+        QCOMPARE(app.dialogue.shown.first().icon, MessageIcon::Critical);
     }
 
     void purgeAndRediscover()

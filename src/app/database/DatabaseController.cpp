@@ -5,6 +5,7 @@
 #include "database/DatabaseError.h"
 #include "database/Maintenance.h"
 #include "database/Purge.h"
+#include "model/ModelLoader.h"
 #include "shell/AppState.h"
 #include "shell/MainWindow.h"
 #include "shell/UserDialogue.h"
@@ -61,6 +62,14 @@ void DatabaseController::openMap(int index)
         return;
     }
     window_.showMapOpened(caption);
+    try {
+        openMapModel(state_.model, state_.game);
+    } catch (const std::runtime_error& error) { // DatabaseError or CollectionError
+        closeMap();
+        dialogue_.inform(kProgramTitle, QString::fromStdString(error.what()), MessageIcon::Critical);
+        return;
+    }
+    window_.showMapModel();
 }
 
 void DatabaseController::closeMap()

@@ -1,5 +1,6 @@
 #include "MaintenancePanel.h"
 
+#include "model/ReferenceLists.h"
 #include "shell/Pictures.h"
 
 #include <QCheckBox>
@@ -31,6 +32,15 @@ QLineEdit* readOnlyField(QWidget* parent, const char* name)
 QLabel* fieldLabel(const QString& text, QWidget* parent, const char* name)
 {
     return named(new QLabel(text, parent), name);
+}
+
+// Position p of the names goes with position p of the ids.
+void fillChoice(QComboBox* box, const ReferenceList& list)
+{
+    box->clear();
+    for (qsizetype p = 0; p < list.names.size(); ++p)
+        box->addItem(list.names.at(p), list.ids.value(p));
+    box->setCurrentIndex(list.selected);
 }
 
 QPushButton* pictureButton(const QString& text, const QString& programDirectory, const QString& picture,
@@ -194,3 +204,18 @@ void MaintenancePanel::clearFields()
     LstLocalSkill->clear();
     LstInner->clear();
 }
+
+void MaintenancePanel::showReferenceLists(const ReferenceLists& lists)
+{
+    fillChoice(CmbProvContinent, lists.ProvContinent);
+    fillChoice(CmbProvTerrain, lists.ProvTerrain);
+    fillChoice(CmbLocalType, lists.LocalType);
+    fillChoice(CmbInnerType, lists.InnerType);
+    fillChoice(CmbProvRuller, lists.ProvRuller);
+    LstLocalSkill->clear();
+    for (qsizetype p = 0; p < lists.LocalSkill.names.size(); ++p) {
+        auto* item = new QListWidgetItem(lists.LocalSkill.names.at(p), LstLocalSkill);
+        item->setData(Qt::UserRole, lists.LocalSkill.ids.value(p));
+    }
+}
+

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+struct ReferenceLists;
 
 // The maintenance tab: the province, city and inner location frames whose
 // fields the player corrects by hand.
@@ -21,6 +22,8 @@ public:
     void setEditingInputs(bool enabled);
     // Empties every field of the three frames.
     void clearFields();
+    // Fills the six choice lists; each item keeps its id as item data.
+    void showReferenceLists(const ReferenceLists& lists);
 
     // Province frame.
     QLineEdit* OutProvinceCoord;

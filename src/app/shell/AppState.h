@@ -2,6 +2,7 @@
 
 #include "database/DatabaseMenus.h"
 #include "database/GameSession.h"
+#include "model/MapModel.h"
 #include "shell/ExternalApplications.h"
 
 #include <QList>
@@ -12,6 +13,7 @@ struct AppState {
     QString programDirectory;
     QString RepsDirectory;
     GameSession game;
+    MapModel model;
     DatabaseMenus databaseMenus;
     QList<ExternalApplication> externalApplications;
 };

@@ -144,6 +144,16 @@ void MainWindow::clearProvincePanels()
     market_->OutMarketProv1->clear();
 }
 
+void MainWindow::showMapModel()
+{
+    maintenance_->showReferenceLists(state_.model.lists);
+    QList<QColor> colours;
+    for (const LegendSwatch& swatch : state_.model.lists.legend)
+        colours << swatch.colour();
+    legend_->setSwatchColours(colours);
+    maintenance_->setEditingInputs(true);
+}
+
 bool MainWindow::confirmExit()
 {
     exitConfirmed_ = dialogue_.ask(QStringLiteral("Leaving so soon...?"), QStringLiteral("Are you sure?"),

@@ -37,6 +37,8 @@ public:
     void showMapClosed();
     // Empties the fields that show a province.
     void clearProvincePanels();
+    // Shows the choice lists and legend of the loaded map and enables editing.
+    void showMapModel();
 
     // Asks before leaving; true when the player confirmed.
     bool confirmExit();

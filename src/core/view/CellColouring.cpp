@@ -53,9 +53,16 @@ std::optional<QColor> groupColour(const MapModel& model, int checkedMode, const 
     }
 }
 
-QColor terrainColour(const MapModel& model, const ClassProvincia& province)
+TerrainColours::TerrainColours(const MapModel& model)
 {
-    if (province.ProvinceTerrainID == 0)
-        return toQColor(paletteColour(7));
-    return toQColor(model.TerrainsByID.Item(QString::number(province.ProvinceTerrainID)).TerrainColor);
+    const ClassTerrain* fallback = model.TerrainsByID.find(CollectTerrain::kFallbackKey);
+    unknown_ = toQColor(fallback ? fallback->TerrainColor : 0);
+    for (const ClassTerrain& terrain : model.TerrainsByID)
+        byId_.insert(terrain.TerrainId, toQColor(terrain.TerrainColor));
+    byId_.insert(0, toQColor(paletteColour(7)));
+}
+
+QColor TerrainColours::of(const ClassProvincia& province) const
+{
+    return byId_.value(province.ProvinceTerrainID, unknown_);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <optional>
 
 class ClassProvincia;
@@ -13,6 +14,15 @@ struct MapModel;
 // not know leaves the cell white, as none does.
 std::optional<QColor> groupColour(const MapModel& model, int checkedMode, const ClassProvincia& province);
 
-// The terrain colour of a cell: light grey for undiscovered provinces
-// (terrain 0), the fallback black for a terrain the model does not know.
-QColor terrainColour(const MapModel& model, const ClassProvincia& province);
+// The terrain colours of the model, looked up once per picture: light grey
+// for undiscovered provinces (terrain 0), the fallback black for a terrain
+// the model does not know.
+class TerrainColours {
+public:
+    explicit TerrainColours(const MapModel& model);
+    QColor of(const ClassProvincia& province) const;
+
+private:
+    QHash<qint16, QColor> byId_;
+    QColor unknown_;
+};

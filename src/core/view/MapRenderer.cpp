@@ -129,7 +129,7 @@ void MapRenderer::DrawProvinceCell(QPainter& map, MapCoord Coord, const ClassPro
         const double width = view_.OverviewCellWidth;
         const double height = view_.OverviewCellHeight;
         small.filledBox(width * Coord.X, height * (Coord.Y - 1), width * (Coord.X + 1), height * Coord.Y,
-                        terrainColour(model_, Province));
+                        terrainColours_.of(Province));
     }
     TwipCanvas canvas(map);
     paintCell(canvas, Coord, Province);
@@ -138,7 +138,7 @@ void MapRenderer::DrawProvinceCell(QPainter& map, MapCoord Coord, const ClassPro
 void MapRenderer::paintCell(TwipCanvas& canvas, MapCoord Coord, const ClassProvincia& Province) const
 {
     const QRectF cell = view_.cellRect(Coord);
-    canvas.filledBox(cell.left(), cell.top(), cell.right(), cell.bottom(), terrainColour(model_, Province));
+    canvas.filledBox(cell.left(), cell.top(), cell.right(), cell.bottom(), terrainColours_.of(Province));
     canvas.box(cell.left(), cell.top(), cell.right(), cell.bottom(), kBlack);
     if (Province.ProvinceTerrainID == 0)
         return;
@@ -183,7 +183,7 @@ void MapRenderer::drawOverview(QPainter& overview) const
         const QString code = rowCode(model_, y);
         for (int x = 0; x < view_.ColumnCount; ++x)
             canvas.filledBox(width * x, height * (y - 1), width * (x + 1), height * y,
-                             terrainColour(model_, provinceAt(model_, x, code)));
+                             terrainColours_.of(provinceAt(model_, x, code)));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CellColouring.h"
 #include "MapCoord.h"
 
 #include <QString>
@@ -20,7 +21,7 @@ inline constexpr double kRulerThickness = 230;
 // twips. The widget, the overview and PNG export share it.
 class MapRenderer {
 public:
-    MapRenderer(const MapModel& model, const MapView& view) : model_(model), view_(view) {}
+    MapRenderer(const MapModel& model, const MapView& view) : model_(model), view_(view), terrainColours_(model) {}
 
     // The whole window: every cell coloured by the checked display mode and
     // the underground bar; the ruler strips too when painters are given.
@@ -55,4 +56,5 @@ private:
 
     const MapModel& model_;
     const MapView& view_;
+    TerrainColours terrainColours_;
 };

@@ -12,9 +12,11 @@ QString rowCode(const MapModel& model, int row)
 
 const ClassProvincia& provinceAt(const MapModel& model, int column, const QString& rowCode)
 {
-    if (rowCode.isEmpty())
-        return model.Provinces.Item(CollectProvincia::kFallbackKey);
-    return model.Provinces.Item(rowCode + QString::number(column));
+    // The key is built in its normal form, so the collection need not normalise it.
+    const ClassProvincia* province =
+        rowCode.isEmpty() ? nullptr
+                          : model.Provinces.find(rowCode + QString::number(column).rightJustified(2, QLatin1Char('0')));
+    return province ? *province : model.Provinces.Item(CollectProvincia::kFallbackKey);
 }
 
 const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord)

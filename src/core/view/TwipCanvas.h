@@ -3,14 +3,16 @@
 #include <QColor>
 #include <QString>
 
+class QImage;
 class QPainter;
+class QRect;
 
 // The three figures of the map (line, box, filled box) and ruler text, given
 // in twips and drawn on whole pixels of a painter, so that neighbouring cells
 // share their outline.
 class TwipCanvas {
 public:
-    explicit TwipCanvas(QPainter& painter) : painter_(painter) {}
+    explicit TwipCanvas(QPainter& painter);
 
     void line(double x1, double y1, double x2, double y2, const QColor& colour);
     // Outline of the rectangle between two corners, both edges included.
@@ -23,5 +25,9 @@ public:
     static double textHeight();
 
 private:
+    void fill(const QRect& pixels, const QColor& colour);
+
     QPainter& painter_;
+    QImage* image_ = nullptr; // set when the pixels can be written directly
+
 };

@@ -100,7 +100,7 @@ int main(int argc, char* argv[])
         << QString::number(redraw, 'f', 2) << " ms\n";
     out << "province selection (panel values and marks), median of " << kSelections << ": "
         << QString::number(select, 'f', 2) << " ms, slowest " << QString::number(slowestSelect, 'f', 2) << " ms\n";
-    out << "redraw_ms=" << QString::number(redraw, 'f', 1) << " select_ms=" << QString::number(select, 'f', 1)
+    out << "redraw_ms=" << QString::number(redraw, 'f', 2) << " select_ms=" << QString::number(select, 'f', 2)
         << '\n';
     return 0;
 }

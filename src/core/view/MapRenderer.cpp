@@ -19,11 +19,6 @@ QColor palette(int index)
 const QColor kBlack = palette(0);
 const QColor kWhite = palette(15);
 
-QString columnText(int column)
-{
-    return QString::number(column).rightJustified(2, QLatin1Char('0'));
-}
-
 // The first inner location of type 6 (an island) lying in the province itself.
 bool hasIsland(const ClassProvincia& province)
 {
@@ -51,8 +46,9 @@ void MapRenderer::DrawMapWindow(QPainter& map, QPainter* columnRuler, QPainter* 
     for (int row = view_.Y0 + 1; row <= view_.YEnd(); ++row)
         codes << rowCode(model_, row);
     for (int x = view_.X0; x < view_.XEnd(); ++x) {
+        const QString column = twoDigitColumn(x);
         for (int y = view_.Y0; y < view_.YEnd(); ++y) {
-            const ClassProvincia& province = provinceAt(model_, x, codes[y - view_.Y0]);
+            const ClassProvincia& province = provinceAt(model_, codes[y - view_.Y0], column);
             const MapCoord coord{double(x), double(y + 1)};
             const std::optional<QColor> group =
                 province.ProvinceName.isEmpty() || province.ProvinceTerrainID == 0
@@ -107,7 +103,7 @@ void MapRenderer::drawRowRuler(QPainter& rowRuler) const
 
 void MapRenderer::columnLabel(TwipCanvas& canvas, int column, int colourIndex) const
 {
-    const QString label = columnText(column);
+    const QString label = twoDigitColumn(column);
     const double width = view_.CellWidth();
     const double left = ((column - view_.X0) * width + (column - view_.X0 + 1) * width) / 2
                         - TwipCanvas::textWidth(label) / 2;

@@ -10,13 +10,21 @@ QString rowCode(const MapModel& model, int row)
     return entry ? entry->CoordCode() : QString();
 }
 
-const ClassProvincia& provinceAt(const MapModel& model, int column, const QString& rowCode)
+QString twoDigitColumn(int column)
+{
+    return QString::number(column).rightJustified(2, QLatin1Char('0'));
+}
+
+const ClassProvincia& provinceAt(const MapModel& model, const QString& rowCode, const QString& twoDigitColumn)
 {
     // The key is built in its normal form, so the collection need not normalise it.
-    const ClassProvincia* province =
-        rowCode.isEmpty() ? nullptr
-                          : model.Provinces.find(rowCode + QString::number(column).rightJustified(2, QLatin1Char('0')));
+    const ClassProvincia* province = rowCode.isEmpty() ? nullptr : model.Provinces.find(rowCode + twoDigitColumn);
     return province ? *province : model.Provinces.Item(CollectProvincia::kFallbackKey);
+}
+
+const ClassProvincia& provinceAt(const MapModel& model, int column, const QString& rowCode)
+{
+    return provinceAt(model, rowCode, twoDigitColumn(column));
 }
 
 const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord)
@@ -27,6 +35,6 @@ const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord)
 QString coordinateText(const MapModel& model, MapCoord coord)
 {
     const ClassCoordinates* column =
-        model.XCoords.find(QString::number(qFloor(coord.X)).rightJustified(2, QLatin1Char('0')));
+        model.XCoords.find(twoDigitColumn(qFloor(coord.X)));
     return rowCode(model, qFloor(coord.Y)) + QLatin1Char(' ') + (column ? column->CoordCode() : QString());
 }

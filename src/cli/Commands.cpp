@@ -3,6 +3,8 @@
 int runListCommand(const QStringList& arguments);
 int runRepairCommand(const QStringList& arguments);
 int runCompactCommand(const QStringList& arguments);
+int runShowCommand(const QStringList& arguments);
+int runRenderCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -10,6 +12,8 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("list"), QStringLiteral("list the usable game databases"), runListCommand},
         {QStringLiteral("repair"), QStringLiteral("repair a game database"), runRepairCommand},
         {QStringLiteral("compact"), QStringLiteral("compact a game database"), runCompactCommand},
+        {QStringLiteral("show"), QStringLiteral("print the details of a province"), runShowCommand},
+        {QStringLiteral("render"), QStringLiteral("draw the map window to a PNG"), runRenderCommand},
     };
     return commands;
 }

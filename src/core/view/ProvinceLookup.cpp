@@ -1,0 +1,40 @@
+#include "ProvinceLookup.h"
+
+#include "model/MapModel.h"
+
+#include <QtMath>
+
+QString rowCode(const MapModel& model, int row)
+{
+    const ClassCoordinates* entry = model.YCoordsByNum.find(QString::number(row));
+    return entry ? entry->CoordCode() : QString();
+}
+
+QString twoDigitColumn(int column)
+{
+    return QString::number(column).rightJustified(2, QLatin1Char('0'));
+}
+
+const ClassProvincia& provinceAt(const MapModel& model, const QString& rowCode, const QString& twoDigitColumn)
+{
+    // The key is built in its normal form, so the collection need not normalise it.
+    const ClassProvincia* province = rowCode.isEmpty() ? nullptr : model.Provinces.find(rowCode + twoDigitColumn);
+    return province ? *province : model.Provinces.Item(CollectProvincia::kFallbackKey);
+}
+
+const ClassProvincia& provinceAt(const MapModel& model, int column, const QString& rowCode)
+{
+    return provinceAt(model, rowCode, twoDigitColumn(column));
+}
+
+const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord)
+{
+    return provinceAt(model, qFloor(coord.X), rowCode(model, qFloor(coord.Y)));
+}
+
+QString coordinateText(const MapModel& model, MapCoord coord)
+{
+    const ClassCoordinates* column =
+        model.XCoords.find(twoDigitColumn(qFloor(coord.X)));
+    return rowCode(model, qFloor(coord.Y)) + QLatin1Char(' ') + (column ? column->CoordCode() : QString());
+}

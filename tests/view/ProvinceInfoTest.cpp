@@ -1,0 +1,162 @@
+// The information panel of a province, line for line, on small games.
+#include "GameFixture.h"
+#include "database/Database.h"
+#include "model/MapModel.h"
+#include "model/ModelLoader.h"
+#include "view/CitySkills.h"
+#include "view/LoadingPainter.h"
+#include "view/MapPictures.h"
+#include "view/ProvinceInfo.h"
+#include "view/Twips.h"
+#include "view/ViewCommands.h"
+
+#include <QtTest>
+
+namespace {
+// Redmoor (ab07): a ruled forest with a safe-haven city, nested and hidden
+// inner locations, a sewer down and a market of sell offers only.
+// Deepway (ac10): a tunnel with exits. Quiet (ad01): a plain, nothing more.
+const QString kWorld = QStringLiteral(R"(
+INSERT INTO CONTINENTES (CONTID, CONTDESCRIPTION, CONTCOLOR) VALUES (1, 'Northreach', 255);
+INSERT INTO CHARACTERS (CharacterID, CHARACTERNUMBER, CHARACTERNAME) VALUES (1, 'N55', 'Lord Brann');
+INSERT INTO RULLERS (RULLERID, RULLERNO, RULLERNAME, RULLERNOBLEID, CASTLEPROVID, RULLERCOLOUR)
+  VALUES (1, 'C12', 'Highkeep', '1', 'aa03', 65280);
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID, CONTINENTID, RULLERID, Down)
+  VALUES (1, 'Redmoor', 7, 2, 1, 1, 1, 'ea07');
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES (2, 'Keepvale', 3, 1, 4);
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID, Up, North, East, South, West, Down)
+  VALUES (3, 'Deepway', 10, 3, 11, 'ab10', NULL, 'ac11', '', 'ac09', 'eb10');
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES (4, 'Quiet', 1, 4, 4);
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES (5, '', 11, 3, 4);
+INSERT INTO LOCALS (LOCALID, PROVINCEID, LOCALNUMBER, LocalName, LocationTypeID, PROVINCIASAFE)
+  VALUES (1, 1, 'C101', 'Redgate', 2, 1);
+INSERT INTO SKILLSBYLOCAL (LOCALID, SKILLTYPEID) VALUES (1, 3), (1, 1);
+INSERT INTO MARKETTRANSACTIONS (LocalID, ItemID, TransactionType, TransactionQuantity, TransactionCost, TurnNo)
+  VALUES (1, 1, 'S', 5, 10, 12), (1, 9999, 'S', 2, 3, 11);
+INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, LocalNumber, LocalNAme, InnerTypeID, Hidden)
+  VALUES (1, 0, 0, 1, 'I1', 'Stone Hall', 1, 0), (2, 1, 0, 1, 'I2', 'Watch', 2, 1),
+         (3, 0, 1, 1, 'I3', 'Drains', 9, 0);
+)");
+
+struct OpenGame {
+    OpenGame() : game(kWorld)
+    {
+        openMapModel(model, game.session);
+        mapOpened(view, model);
+    }
+    ProvinceInfo at(double x, double y) { return ShowProvinceInfo(model, game.database(), MapCoord{x, y}); }
+
+    GameFixture game;
+    MapModel model;
+    MapView view;
+};
+} // namespace
+
+class ProvinceInfoTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ruledCityWithEverything()
+    {
+        OpenGame open;
+        const ProvinceInfo info = open.at(7, 2);
+        QCOMPARE(info.LstShowDet, (QStringList{
+                                      "-------------------- SAFE HAVEN --------------------",
+                                      " Province (Forest) 0 Peasants",
+                                      "    [ab 07] Redmoor",
+                                      "          Stone Hall [I1] Castle",
+                                      "             Watch [I2] Tower (Hidden)",
+                                      "             (U)Down to ea07",
+                                      "       Redgate [C101] (City)",
+                                      "          Drains [I3] Sewer",
+                                      "             (U)Down to ea07",
+                                      "--------------------------------------------",
+                                      "Ruled by : Lord Brann [N55]",
+                                      "   in Highkeep [C12]",
+                                      "     in Keepvale [aa03]",
+                                      "",
+                                  }));
+        QCOMPARE(info.LstMarket, (QStringList{"", "Sell  5   gold[1]  for  10", "Sell  2   []  for  3", "", "",
+                                             "------------------", "On turn 12", "------------------"}));
+        QCOMPARE(info.LstInner, (QStringList{"Redmoor (Forest) ", "          Stone Hall [I1] Castle",
+                                            "             Watch [I2] Tower (Hidden)", "       Redgate [C101] (City)",
+                                            "          Drains [I3] Sewer"}));
+        QCOMPARE(info.LstInnerCodes, (QStringList{"Province", "1", "2", "City", "3"}));
+        QCOMPARE(info.LstInnerSelected, 0);
+        QCOMPARE(info.provinceKey, QStringLiteral("ab07"));
+        QCOMPARE(info.coordinateText, QStringLiteral("ab 07"));
+        QCOMPARE(info.Text4, QStringLiteral("Northreach"));
+        QCOMPARE(info.TxtProvName, QStringLiteral("Redmoor"));
+        QCOMPARE(info.TxtPeasants, QStringLiteral("0"));
+        const ReferenceLists& lists = open.model.lists;
+        QCOMPARE(lists.ProvContinent.names.value(info.CmbProvContinent), QStringLiteral("Northreach"));
+        QCOMPARE(lists.ProvTerrain.names.value(info.CmbProvTerrain), QStringLiteral("Forest"));
+        QCOMPARE(lists.ProvRuller.names.value(info.CmbProvRuller), QStringLiteral("Highkeep"));
+        QCOMPARE(lists.LocalType.names.value(info.CmbLocalType), QStringLiteral("City"));
+        QStringList skills;
+        for (int position : info.LstLocalSkill)
+            skills << lists.LocalSkill.names.value(position);
+        QCOMPARE(skills, (QStringList{"Combat [610]", "Archery [612]"}));
+        QCOMPARE(info.TxLocalID, QStringLiteral("1"));
+        QCOMPARE(info.TxLocalNo, QStringLiteral("C101"));
+        QCOMPARE(info.TxLocalName, QStringLiteral("Redgate"));
+        QCOMPARE(info.LblLocalName1, QStringLiteral("Redgate [C101]"));
+        QVERIFY(info.ChkSafeHeaven);
+
+        // The city line lists its skills; any other line nothing.
+        Database& database = open.game.database();
+        QCOMPARE(citySkillsMessage(database, info.LstShowDet.at(6)),
+                 QStringLiteral("SKILLS TO LEARN\n\n612 - Archery\n610 - Combat\n"));
+        QCOMPARE(citySkillsMessage(database, info.LstShowDet.at(3)), QString());
+        QCOMPARE(citySkillsMessage(database, QStringLiteral("       Nowhere [X'9] (City)")), QString());
+        QCOMPARE(citySkillsMessage(database, QStringLiteral("(City) without a number")), QString());
+    }
+
+    void tunnelsPlainsAndUndiscoveredProvinces()
+    {
+        OpenGame open;
+        QCOMPARE(open.at(10, 3).LstShowDet, (QStringList{" Province (Tunnel) 0 Peasants", "    [ac 10] Deepway",
+                                                         "             (U)Down to eb10", "     (U)Up to ab10",
+                                                         "     (U)East to ac11", "     (U)West to ac09",
+                                                         "     (U)Down to eb10"}));
+        const ProvinceInfo quiet = open.at(1, 4);
+        QCOMPARE(quiet.LstShowDet, (QStringList{" Province (Plain) 0 Peasants", "    [ad 01] Quiet"}));
+        QCOMPARE(quiet.LstMarket, QStringList());
+        QCOMPARE(quiet.Text4, QStringLiteral("[None]"));
+        QCOMPARE(quiet.CmbProvContinent, 0);
+        QCOMPARE(quiet.CmbProvRuller, 0);
+        QCOMPARE(quiet.CmbLocalType, 0);
+        QCOMPARE(quiet.TxLocalID, QStringLiteral("0"));
+        QCOMPARE(quiet.LblLocalName1, QStringLiteral(" []"));
+
+        for (const MapCoord place : {MapCoord{11, 3}, MapCoord{50, 50}}) {
+            const ProvinceInfo nothing = open.at(place.X, place.Y);
+            QCOMPARE(nothing.LstShowDet.size(), 1);
+            QVERIFY(nothing.LstShowDet.at(0).endsWith(QStringLiteral("]  - no info - ")));
+            QCOMPARE(nothing.LstInner, QStringList{QStringLiteral(" - no info -  () ")});
+            QCOMPARE(nothing.TxtProvName, QString());
+            QCOMPARE(nothing.TxtPeasants, QString());
+            QCOMPARE(nothing.CmbProvTerrain, 0);
+        }
+        QCOMPARE(open.at(50, 50).provinceKey, QStringLiteral("ERROR"));
+        QCOMPARE(open.at(50, 50).LstShowDet, QStringList{QStringLiteral("    [bx 50]  - no info - ")});
+    }
+
+    void loadPaintsEveryProvinceAsItArrives()
+    {
+        GameFixture game(kWorld);
+        MapModel model;
+        MapView view;
+        MapPictures pictures;
+        pictures.layOut(view);
+        LoadingPainter painter(pictures.map, model, view, game.database());
+        openMapModel(model, game.session, &painter);
+        // The whole surface at once: 100 columns of 90 twips (6 pixels).
+        QCOMPARE(pictures.map.pixelColor(toPixel(7 * 90 + 45), toPixel(1 * 90 + 45)), QColor(0, 128, 0));
+        QCOMPARE(pictures.map.pixelColor(toPixel(10 * 90 + 45), toPixel(2 * 90 + 45)), QColor(128, 128, 128));
+        QCOMPARE(pictures.map.pixelColor(toPixel(50 * 90 + 45), toPixel(50 * 90 + 45)), QColor(255, 255, 255));
+    }
+};
+
+QTEST_GUILESS_MAIN(ProvinceInfoTest)
+#include "ProvinceInfoTest.moc"

@@ -1,0 +1,127 @@
+// The render and show commands as a script would run them.
+#include "GameFixture.h"
+#include "database/GameSession.h"
+#include "model/MapModel.h"
+#include "view/DisplayModes.h"
+#include "view/GameFileOpening.h"
+#include "view/MapPictures.h"
+#include "view/ViewCommands.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(ARVENNA_BUILT_HOME "/arvenna-map-cli"), arguments);
+    if (!process.waitForFinished(60000))
+        qFatal("arvenna-map-cli did not finish");
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+const QString kWorld = QStringLiteral(R"(
+INSERT INTO CONTINENTES (CONTID, CONTDESCRIPTION, CONTCOLOR) VALUES (1, 'Northreach', 255);
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID, CONTINENTID) VALUES
+  (1, 'O''Brien''s Moor', 7, 2, 1, 1), (2, 'Saltwash', 8, 2, 3, 1), (3, 'Farfield', 40, 50, 4, 1);
+INSERT INTO LOCALS (LOCALID, PROVINCEID, LOCALNUMBER, LocalName, LocationTypeID, PROVINCIASAFE)
+  VALUES (1, 1, 'C1', 'Gate', 2, 0);
+)");
+} // namespace
+
+class ViewCliTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showPrintsTheDetailsList()
+    {
+        GameFixture game(kWorld);
+        const QString db = game.session.CurrentDBName;
+        Run run = cli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("ab7")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral(" Province (Forest) 0 Peasants\n    [ab 07] O'Brien's Moor\n"
+                                         "       Gate [C1] (City)\n"));
+        QCOMPARE(run.err, QString());
+
+        run = cli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("zz07")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("There is no province \"zz07\" on this map.\n"));
+        run = cli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("ab-1")});
+        QCOMPARE(run.status, 1);
+        run = cli({QStringLiteral("show"), QStringLiteral("--db"), db});
+        QCOMPARE(run.status, 2);
+        run = cli({QStringLiteral("show"), QStringLiteral("--db"), game.home.file(QStringLiteral("None.mdb")),
+                   QStringLiteral("ab07")});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.startsWith(QStringLiteral("Could not find file")));
+        QVERIFY(!QFile::exists(game.home.file(QStringLiteral("None.mdb"))));
+    }
+
+    void renderDrawsTheMapWindow()
+    {
+        GameFixture game(kWorld);
+        const QString db = game.session.CurrentDBName;
+        const QString png = game.home.file(QStringLiteral("map.png"));
+        Run run = cli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"), png,
+                       QStringLiteral("--mode"), QStringLiteral("continent"), QStringLiteral("--zoom"),
+                       QStringLiteral("15"), QStringLiteral("--origin"), QStringLiteral("35,45")});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+
+        // The same picture as the program's own pictures of that view.
+        GameSession session;
+        MapModel model;
+        MapView view;
+        openGameFile(session, db, model, view);
+        MapSizeClick(view, 4);
+        view.X0 = 35;
+        view.Y0 = 45;
+        SetDisplayMode(view, 2);
+        MapPictures pictures;
+        pictures.DrawMapWindow(model, view, true);
+        const QImage expected = pictures.mapWindow();
+        QCOMPARE(QImage(png).convertToFormat(expected.format()), expected);
+        // Farfield (40, row 50) in its region's red.
+        QCOMPARE(expected.pixelColor(MapPictures::mapOrigin() + QPoint(5 * 40 + 20, 4 * 40 + 20)), QColor(255, 0, 0));
+    }
+
+    void renderRefusesBadRequests()
+    {
+        GameFixture game(kWorld);
+        const QString db = game.session.CurrentDBName;
+        const QString png = game.home.file(QStringLiteral("bad.png"));
+        const QStringList base{QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"), png};
+        const QList<QPair<QStringList, QString>> cases{
+            {{"--mode", "terrain"},
+             "Unknown mode \"terrain\"; choose one of info, travel, continent, ruler, alliance, change, market.\n"},
+            {{"--zoom", "20"}, "Unknown zoom \"20\"; choose one of 100, 75, 50, 30, 15.\n"},
+            {{"--origin", "3"}, "The origin \"3\" is not COL,ROW.\n"},
+            {{"--origin", "71,0"}, "The origin 71,0 lies outside the map; at zoom 30 it runs from 0,0 to 70,70.\n"},
+            {{"--zoom", "100", "--origin", "0,-1"},
+             "The origin 0,-1 lies outside the map; at zoom 100 it runs from 0,0 to 0,0.\n"},
+        };
+        for (const auto& [options, message] : cases) {
+            const Run run = cli(base + options);
+            QCOMPARE(run.status, 2);
+            QCOMPARE(run.err, message);
+        }
+        Run run = cli({QStringLiteral("render"), QStringLiteral("--db"), db});
+        QCOMPARE(run.status, 2);
+        run = cli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"),
+                   game.home.file(QStringLiteral("no/such/dir/map.png"))});
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.err.startsWith(QStringLiteral("Could not write the picture")));
+        QVERIFY(!QFile::exists(png));
+    }
+};
+
+QTEST_GUILESS_MAIN(ViewCliTest)
+#include "ViewCliTest.moc"

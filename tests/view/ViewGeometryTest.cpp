@@ -1,0 +1,227 @@
+// Where the map window puts cells, marks, labels and the underground bar,
+// and how zoom, scrolling and a press on the map move it.
+#include "MemoryMap.h"
+#include "view/MapPictures.h"
+#include "view/MapRenderer.h"
+#include "view/Twips.h"
+#include "view/ViewCommands.h"
+
+#include <QtTest>
+
+namespace {
+// The column (row) numbers whose ruler band holds label pixels.
+QList<int> labelledColumns(const MapPictures& pictures, const MapView& view)
+{
+    QList<int> columns;
+    for (int x = view.X0; x < view.XEnd(); ++x) {
+        const int left = toPixel((x - view.X0) * view.CellWidth());
+        const int right = toPixel((x - view.X0 + 1) * view.CellWidth());
+        if (hasColour(pictures.columnRuler, QRect(left + 1, 0, right - left - 1, 16), paletteColour16(8)))
+            columns << x;
+    }
+    return columns;
+}
+
+QList<int> labelledRows(const MapPictures& pictures, const MapView& view)
+{
+    QList<int> rows;
+    for (int y = view.Y0 + 1; y <= view.YEnd(); ++y) {
+        const int top = toPixel((y - 1 - view.Y0) * view.CellHeight());
+        const int bottom = toPixel((y - view.Y0) * view.CellHeight());
+        if (hasColour(pictures.rowRuler, QRect(0, top + 1, 16, bottom - top - 1), paletteColour16(8)))
+            rows << y;
+    }
+    return rows;
+}
+
+bool barDrawn(MemoryMap& map)
+{
+    MapPictures pictures;
+    pictures.DrawMapWindow(map.model, map.view, false);
+    return hasColour(pictures.map, pictures.map.rect(), paletteColour16(4));
+}
+} // namespace
+
+class ViewGeometryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cellsAndMarksLieOnTheirGrid()
+    {
+        MemoryMap map;
+        QCOMPARE(map.view.XCells, 30);
+        QCOMPARE(map.view.zoomText(), QStringLiteral("30"));
+        QCOMPARE(map.view.SelectedCoord, (MapCoord{0, 1}));
+        map.view.X0 = 10;
+        map.view.Y0 = 20;
+        QCOMPARE(map.view.cellRect(MapCoord{12, 24}), QRectF(600, 900, 300, 300));
+        QCOMPARE(map.view.cellPoint(MapCoord{12, 24}, 6, 11), QPointF(750, 1200));
+        QCOMPARE(map.view.cellPoint(MapCoord{12, 24}, 2.4, 0), QPointF(660, 900));
+
+        // A press anywhere in a cell finds it; outside the grid or with no map nothing.
+        QCOMPARE(map.view.coordAt({0, 0}), (std::optional<MapCoord>(MapCoord{10, 21})));
+        QCOMPARE(map.view.coordAt({899, 301}), (std::optional<MapCoord>(MapCoord{12, 22})));
+        QCOMPARE(map.view.coordAt({8999, 8999}), (std::optional<MapCoord>(MapCoord{39, 50})));
+        QCOMPARE(map.view.coordAt({9000, 10}), std::nullopt);
+        QCOMPARE(map.view.coordAt({10, -1}), std::nullopt);
+        mapClosed(map.view);
+        QCOMPARE(map.view.coordAt({10, 10}), std::nullopt);
+
+        // Pixels: 15 twips each, and one more for the closing outline.
+        MemoryMap fresh;
+        MapPictures pictures;
+        pictures.layOut(fresh.view);
+        QCOMPARE(pictures.map.size(), QSize(601, 601));
+        QCOMPARE(pictures.columnRuler.size(), QSize(601, 16));
+        QCOMPARE(pictures.rowRuler.size(), QSize(16, 601));
+        QCOMPARE(pictures.mapWindow().size(), QSize(618, 618));
+        pictures.DrawMapWindow(fresh.model, fresh.view, true);
+        // Undiscovered cells: light grey inside, black outline every 20 pixels.
+        QCOMPARE(pictures.map.pixelColor(10, 10), paletteColour16(7));
+        QCOMPARE(pictures.map.pixelColor(20, 10), paletteColour16(0));
+        QCOMPARE(pictures.map.pixelColor(600, 600), paletteColour16(0));
+    }
+
+    void rulersLabelEveryFifthFromThirtyCells()
+    {
+        MemoryMap map;
+        MapPictures pictures;
+        map.view.X0 = 3;
+        map.view.Y0 = 7;
+        pictures.DrawMapWindow(map.model, map.view, true);
+        QCOMPARE(labelledColumns(pictures, map.view), (QList<int>{5, 10, 15, 20, 25, 30}));
+        QCOMPARE(labelledRows(pictures, map.view), (QList<int>{10, 15, 20, 25, 30, 35}));
+
+        MapSizeClick(map.view, 4);
+        map.view.X0 = 3;
+        pictures.DrawMapWindow(map.model, map.view, true);
+        QCOMPARE(labelledColumns(pictures, map.view).size(), 15);
+        QCOMPARE(labelledRows(pictures, map.view).size(), 15);
+
+        // A mode change redraws the map alone: the rulers keep their picture.
+        const QImage rulers = pictures.columnRuler;
+        map.view.X0 = 40;
+        pictures.DrawMapWindow(map.model, map.view, false);
+        QCOMPARE(pictures.columnRuler, rulers);
+    }
+
+    void undergroundBarOnlyWhileItsBoundaryIsInside()
+    {
+        MemoryMap map;
+        map.view.Y0 = 70; // the window's bottom edge is the boundary
+        QVERIFY(barDrawn(map));
+        MapPictures pictures;
+        pictures.DrawMapWindow(map.model, map.view, false);
+        QCOMPARE(pictures.map.pixelColor(300, 599), paletteColour16(4));
+        QCOMPARE(pictures.map.pixelColor(300, 600), paletteColour16(4));
+        QCOMPARE(pictures.map.pixelColor(310, 598), paletteColour16(7));
+        map.view.Y0 = 69;
+        QVERIFY(!barDrawn(map));
+
+        // A boundary inside the window: a bar across the whole map on the row's top edge.
+        map.view.UndergroundRow = 50;
+        map.view.Y0 = 40;
+        pictures.DrawMapWindow(map.model, map.view, false);
+        QCOMPARE(pictures.map.pixelColor(0, 200), paletteColour16(4));
+        QCOMPARE(pictures.map.pixelColor(600, 200), paletteColour16(4));
+        QCOMPARE(pictures.map.pixelColor(310, 202), paletteColour16(7));
+        map.view.Y0 = 50; // the top edge
+        QVERIFY(barDrawn(map));
+        map.view.Y0 = 51;
+        QVERIFY(!barDrawn(map));
+    }
+
+    void scrollingStaysInsideTheGrid()
+    {
+        MemoryMap map;
+        QCOMPARE(Command1Click(map.view, 0), ViewChange{});
+        QCOMPARE(map.view.X0, 0);
+        QCOMPARE(Command1Click(map.view, 1), (ViewChange{true, true, true}));
+        QCOMPARE(map.view.X0, 1);
+        QCOMPARE(map.view.Shape1, QRectF(30, 0, 900, 900));
+        for (int i = 0; i < 80; ++i)
+            Command1Click(map.view, 1);
+        QCOMPARE(map.view.X0, 70);
+        for (int i = 0; i < 80; ++i)
+            Command2Click(map.view, 1);
+        QCOMPARE(map.view.Y0, 70);
+        QCOMPARE(Command2Click(map.view, 1), ViewChange{});
+        QCOMPARE(Command2Click(map.view, 0), (ViewChange{true, true, true}));
+        QCOMPARE(map.view.Y0, 69);
+        QCOMPARE(Command2Click(map.view, 2), ViewChange{});
+        QCOMPARE(map.view.Y0, 69);
+
+        // A world narrower than the window never scrolls to a negative origin.
+        MemoryMap narrow;
+        narrow.view.ColumnCount = 20;
+        QCOMPARE(Command1Click(narrow.view, 1), ViewChange{});
+        QCOMPARE(narrow.view.X0, 0);
+
+        mapClosed(map.view);
+        QCOMPARE(Command1Click(map.view, 0), ViewChange{});
+        QCOMPARE(map.view.X0, 70);
+    }
+
+    void zoomKeepsTheOriginOnlyWhenUnchanged()
+    {
+        MemoryMap map;
+        Command1Click(map.view, 1);
+        Command2Click(map.view, 1);
+        Command2Click(map.view, 1);
+        QCOMPARE(MapSizeClick(map.view, 3), (ViewChange{true, true, true}));
+        QCOMPARE(map.view.X0, 1);
+        QCOMPARE(map.view.Y0, 2);
+        QCOMPARE(map.view.CheckedZoom, 3);
+
+        QCOMPARE(MapSizeClick(map.view, 0), (ViewChange{true, true, true}));
+        QCOMPARE(map.view.XCells, 100);
+        QCOMPARE(map.view.YCells, 100);
+        QCOMPARE(map.view.X0, 0);
+        QCOMPARE(map.view.Y0, 0);
+        QCOMPARE(map.view.Shape1, QRectF(0, 0, 3000, 3000));
+        QCOMPARE(map.view.CheckedZoom, 0);
+
+        QCOMPARE(MapSizeClick(map.view, 5), ViewChange{});
+        QCOMPARE(MapSizeClick(map.view, -1), ViewChange{});
+        QCOMPARE(map.view.XCells, 100);
+        mapClosed(map.view);
+        QCOMPARE(MapSizeClick(map.view, 4), ViewChange{});
+        QCOMPARE(map.view.XCells, 100);
+        QCOMPARE(zoomCaptions().at(0), QStringLiteral("Entire Map"));
+    }
+
+    void selectionMarksAreErasedAtTheSameZoom()
+    {
+        MemoryMap map;
+        MapPictures pictures;
+        pictures.DrawMapWindow(map.model, map.view, true);
+        const MapPictures before = pictures;
+        pictures.markSelection(map.model, map.view, MapCoord{6, 8}, true);
+        // Column 6 and row 8 bands dark grey with their labels light grey; cell framed.
+        QCOMPARE(pictures.columnRuler.pixelColor(121, 1), paletteColour16(8));
+        QVERIFY(hasColour(pictures.columnRuler, QRect(121, 0, 18, 16), paletteColour16(7)));
+        QCOMPARE(pictures.rowRuler.pixelColor(1, 141), paletteColour16(8));
+        QCOMPARE(pictures.map.pixelColor(125, 140), paletteColour16(15)); // top edge
+        QCOMPARE(pictures.map.pixelColor(120, 150), paletteColour16(15)); // left edge
+        QCOMPARE(pictures.map.pixelColor(140, 150), paletteColour16(8));  // right edge
+        QCOMPARE(pictures.map.pixelColor(125, 160), paletteColour16(8));  // bottom edge
+        QCOMPARE(map.view.LastMarks.zoomText, QStringLiteral("30"));
+
+        // The next selection puts the old bands and the outline back.
+        pictures.markSelection(map.model, map.view, MapCoord{20, 3}, false);
+        QCOMPARE(pictures.map, before.map);
+        QCOMPARE(pictures.columnRuler, before.columnRuler);
+        QCOMPARE(pictures.rowRuler, before.rowRuler);
+
+        // After a zoom change the old marks are gone with the redraw, not erased.
+        pictures.markSelection(map.model, map.view, MapCoord{6, 8}, true);
+        MapSizeClick(map.view, 4);
+        pictures.DrawMapWindow(map.model, map.view, true);
+        const QImage redrawn = pictures.columnRuler;
+        pictures.markSelection(map.model, map.view, MapCoord{60, 60}, true);
+        QCOMPARE(pictures.columnRuler, redrawn);
+    }
+};
+
+QTEST_GUILESS_MAIN(ViewGeometryTest)
+#include "ViewGeometryTest.moc"

@@ -3,6 +3,7 @@
 int runListCommand(const QStringList& arguments);
 int runRepairCommand(const QStringList& arguments);
 int runCompactCommand(const QStringList& arguments);
+int runReadCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -10,6 +11,7 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("list"), QStringLiteral("list the usable game databases"), runListCommand},
         {QStringLiteral("repair"), QStringLiteral("repair a game database"), runRepairCommand},
         {QStringLiteral("compact"), QStringLiteral("compact a game database"), runCompactCommand},
+        {QStringLiteral("read"), QStringLiteral("read one turn report and print what was read"), runReadCommand},
     };
     return commands;
 }

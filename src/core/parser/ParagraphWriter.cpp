@@ -6,8 +6,32 @@
 #include "ReportLineSource.h"
 #include "ReportText.h"
 
+#include <iterator>
+
 namespace {
 using namespace Qt::Literals::StringLiterals;
+
+char16_t foldAscii(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c;
+}
+
+// "HAS DIED" in any letter case. Checked on every line of the location part,
+// so it compares letters directly instead of case-folding the whole line.
+bool reportsADeath(const QString& line)
+{
+    static constexpr char16_t kWords[] = u"has died";
+    constexpr qsizetype length = std::size(kWords) - 1;
+    const QStringView text(line);
+    for (qsizetype at = 0; at + length <= text.size(); ++at) {
+        qsizetype i = 0;
+        while (i < length && foldAscii(text[at + i].unicode()) == kWords[i])
+            ++i;
+        if (i == length)
+            return true;
+    }
+    return false;
+}
 
 bool isUnderline(const QString& line)
 {
@@ -57,7 +81,7 @@ void ParagraphWriter::writeLines(const QString& label, QString line)
         if (!source_.hasLines())
             return;
         line = CleanLine(source_.next());
-        if (line.contains("HAS DIED"_L1, Qt::CaseInsensitive)) {
+        if (reportsADeath(line)) {
             // What the paragraph said about the dead is no longer true.
             withdrawParagraph();
             if (!source_.hasLines())

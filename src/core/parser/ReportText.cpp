@@ -53,10 +53,11 @@ qint16 toInt16(double value)
 
 qint16 textToInt16(const QString& text)
 {
+    const QString number = trimBlanks(text);
     bool ok = false;
-    const double value = trimBlanks(text).toDouble(&ok);
+    const double value = number.toDouble(&ok);
     if (!ok || !std::isfinite(value))
-        throw ReportFormatError{QStringLiteral("\"%1\" is not a number").arg(text)};
+        throw ReportFormatError{QStringLiteral("\"%1\" is not a number").arg(number)};
     return toInt16(value);
 }
 

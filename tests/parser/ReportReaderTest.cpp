@@ -200,6 +200,8 @@ private slots:
     {
         QCOMPARE(CleanLine(QStringLiteral(" \tLocation:\tHarrowfield [ab08] \t")),
                  QStringLiteral("Location: Harrowfield [ab08]"));
+        QCOMPARE(upperCase(QStringLiteral("Kessra [m421], port city")), QStringLiteral("KESSRA [M421], PORT CITY"));
+        QCOMPARE(upperCase(QStringLiteral("Tür [ab08]")), QStringLiteral("TÜR [AB08]"));
         QCOMPARE(numericValue(u"  1 2x34"), 12.0);
         QCOMPARE(numericValue(u"x12"), 0.0);
         QCOMPARE(numericValue(u""), 0.0);

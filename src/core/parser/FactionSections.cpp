@@ -37,7 +37,7 @@ void FactionSections::readFactionSummary()
 {
     for (QString line = nextAfterUnderline(); !isBlank(line); line = source_.next()) {
         const QString cleaned = CleanLine(line);
-        if (!cleaned.toUpper().startsWith("CHARACTERS:"_L1))
+        if (!upperCase(cleaned).startsWith("CHARACTERS:"_L1))
             continue;
         const QString count = textBefore(trimBlanks(QStringView(cleaned).mid(11)), u" ");
         characters_ = QList<ReportCharacter>(toInt16(numericValue(count)));
@@ -77,7 +77,7 @@ bool FactionSections::readNobleBlock(const QString& line)
     noble->name = trimBlanks(textBefore(line, u"["));
     source_.next(); // the heading's underline
     const QString first = source_.next();
-    if (first.toUpper().contains("IS BEING HELD PRISONER"_L1)) {
+    if (upperCase(first).contains("IS BEING HELD PRISONER"_L1)) {
         noble->name = first; // such nobles are not stored as the faction's own
         return true;
     }
@@ -93,9 +93,9 @@ bool FactionSections::readNobleBlock(const QString& line)
 // skipped whole so that none of their lines is taken for a keyword.
 void FactionSections::readNobleDetails(ReportCharacter& noble, QString line)
 {
-    while (!line.toUpper().startsWith("CAPACITY:"_L1)) {
+    while (!upperCase(line).startsWith("CAPACITY:"_L1)) {
         line = CleanLine(source_.next());
-        const QString upper = line.toUpper();
+        const QString upper = upperCase(line);
         if (upper.startsWith("LOCATION:"_L1)) {
             noble.location = trimBlanks(QStringView(line).mid(9));
         } else if (upper.startsWith("MAXIMUM AURA:"_L1)) {
@@ -121,6 +121,6 @@ QString FactionSections::skipUntil(bool (*isLast)(const QString& upper))
     QString line;
     do
         line = CleanLine(source_.next());
-    while (!isLast(line.toUpper()));
+    while (!isLast(upperCase(line)));
     return line;
 }

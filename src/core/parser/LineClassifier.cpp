@@ -90,7 +90,7 @@ bool inFreeTextSection(const QString& label)
 
 QString LineClassifier::ClassifyLine(const QString& line)
 {
-    const QString s = trimBlanks(line.toUpper());
+    const QString s = trimBlanks(upperCase(line));
     if (s.isEmpty()) {
         if (carryMode_ == "N"_L1)
             currentLabel_.clear();

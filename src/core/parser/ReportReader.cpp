@@ -65,7 +65,7 @@ ReportReading::Outcome ReportReading::run()
 
 ReportReading::Step ReportReading::take(const QString& line)
 {
-    const QString upper = line.toUpper();
+    const QString upper = upperCase(line);
     if (upper == "YOU HAVE NOT YET BUILT YOUR 'FREE' TOWER."_L1)
         return Step::Next;
     if (upper.startsWith("THIS IS AN INITIAL POSITION"_L1)) {
@@ -84,7 +84,7 @@ ReportReading::Step ReportReading::take(const QString& line)
     if (upper.startsWith("ARVENNA:QVR"_L1))
         return takeVariantGameHeader(line, upper);
     // Only a three-character faction number is recognised here.
-    if (upper.left(13) == "FACTION ["_L1 + state_.header.factionNumber.toUpper() + QLatin1Char(']')) {
+    if (upper.left(13) == "FACTION ["_L1 + upperCase(state_.header.factionNumber) + QLatin1Char(']')) {
         sections_.readFactionSummary();
         return Step::Next;
     }
@@ -115,7 +115,7 @@ void ReportReading::takeReportFor(const QString& line)
 
 ReportReading::Step ReportReading::takeMainGameHeader(const QString& line, const QString& upper)
 {
-    if (upper.left(10) != currentDBDesc_.toUpper())
+    if (upper.left(10) != upperCase(currentDBDesc_))
         return refuseGameType();
     state_.header.turnNumber = toInt16(numericValue(textAfter(line, u"turn", 1)));
     return Step::Next;
@@ -124,7 +124,7 @@ ReportReading::Step ReportReading::takeMainGameHeader(const QString& line, const
 // The variant's header names game, turn and faction on one line.
 ReportReading::Step ReportReading::takeVariantGameHeader(const QString& line, const QString& upper)
 {
-    if (upper.mid(8, 10) != currentDBDesc_.toUpper())
+    if (upper.mid(8, 10) != upperCase(currentDBDesc_))
         return refuseGameType();
     const QString afterTurn = textAfter(textAfter(line, u"game", 1), u"turn", 1);
     state_.header.turnNumber = toInt16(numericValue(afterTurn));
@@ -149,8 +149,10 @@ void ReportReading::skipUnclaimedItems()
     characterSectionStarted_ = true;
     for (int heading = 0; heading < 3; ++heading)
         source_.next();
-    while (!trimBlanks(source_.next()).isEmpty()) {
-    }
+    QString line;
+    do
+        line = source_.next();
+    while (!trimBlanks(line).isEmpty());
 }
 
 // After the unclaimed items: noble blocks, then the location part. Lines

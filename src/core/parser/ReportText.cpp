@@ -16,6 +16,19 @@ QString trimBlanks(QStringView text)
     return text.sliced(first, last - first).toString();
 }
 
+QString upperCase(const QString& text)
+{
+    QString upper(text.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(upper.data());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code >= 0x80)
+            return text.toUpper();
+        *out++ = code >= u'a' && code <= u'z' ? char16_t(code - (u'a' - u'A')) : code;
+    }
+    return upper;
+}
+
 QString CleanLine(const QString& text)
 {
     if (!text.contains(QLatin1Char('\t')))

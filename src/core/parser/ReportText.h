@@ -8,6 +8,8 @@
 
 // Tabs become blanks, leading and trailing blanks go.
 QString CleanLine(const QString& text);
+// The text in upper case; quick for the plain ASCII lines reports are made of.
+QString upperCase(const QString& text);
 // Leading and trailing blanks removed (only blanks: reports use no other spacing).
 QString trimBlanks(QStringView text);
 

@@ -5,6 +5,7 @@ int runRepairCommand(const QStringList& arguments);
 int runCompactCommand(const QStringList& arguments);
 int runShowCommand(const QStringList& arguments);
 int runRenderCommand(const QStringList& arguments);
+int runReadCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -14,6 +15,7 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("compact"), QStringLiteral("compact a game database"), runCompactCommand},
         {QStringLiteral("show"), QStringLiteral("print the details of a province"), runShowCommand},
         {QStringLiteral("render"), QStringLiteral("draw the map window to a PNG"), runRenderCommand},
+        {QStringLiteral("read"), QStringLiteral("read one turn report and print what was read"), runReadCommand},
     };
     return commands;
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class ReportLineSource;
+struct ReportCharacter;
+
+// The sections of a report about the faction's own nobles: the faction
+// summary, the unit table and one block per noble. They fill the report
+// character table.
+class FactionSections {
+public:
+    FactionSections(ReportLineSource& source, QList<ReportCharacter>& characters)
+        : source_(source), characters_(characters)
+    {
+    }
+
+    // After the "FACTION [...]" line: sizes the table from "CHARACTERS:".
+    void readFactionSummary();
+    // After the table's heading: numbers and locations, one row per record.
+    void readUnitTable();
+    // When `line` (cleaned) is a noble's heading, reads the noble's block and
+    // returns true.
+    bool readNobleBlock(const QString& line);
+
+private:
+    QString nextAfterUnderline();
+    ReportCharacter* headingOwner(const QString& line);
+    void readNobleDetails(ReportCharacter& noble, QString line);
+    QString skipUntil(bool (*isLast)(const QString& upper));
+
+    ReportLineSource& source_;
+    QList<ReportCharacter>& characters_;
+};

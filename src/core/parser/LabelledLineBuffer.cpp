@@ -1,0 +1,7 @@
+#include "LabelledLineBuffer.h"
+
+void LabelledLineBuffer::closeParagraph()
+{
+    if (items_.isEmpty() || items_.constLast() != kSeparator)
+        items_.append(kSeparator);
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class LabelledLineBuffer;
+class UserDialogue;
+
+enum class LogKind {
+    PutLine,    // appends the line to the buffer (unless it is blank)
+    WarningLine // shows the line in a "Warning" box, appends nothing
+};
+
+void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue& dialogue);

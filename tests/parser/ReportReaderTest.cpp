@@ -1,0 +1,220 @@
+// Reading a whole report: header, faction part, text rules and every way a
+// report is refused.
+#include "ReportFiles.h"
+#include "parser/ReportFormatError.h"
+#include "parser/ReportText.h"
+
+#include <QtTest>
+
+namespace {
+using Shown = ScriptedDialogue::Shown;
+
+const QString kArvenna = QStringLiteral("Arvenna G2");
+const QString kQuorvane = QStringLiteral("QVR game 1");
+
+const Shown kUnsuitable{"Warning", "This report is unsuitable!", MessageIcon::Critical};
+
+Shown gameTypeWarning(const QString& game)
+{
+    return {"Warning", "This report is unsuitable to this Game type, please select " + game + " reports!",
+            MessageIcon::Critical};
+}
+
+// Files this process holds open: a refused report must not stay open.
+qsizetype openFileCount()
+{
+    return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot).size();
+}
+
+const QByteArray kFactionPart = "Faction [a01]\n-------------\nCharacters:   2 (of 6)\n\n"
+                                "Unit  Where Loyal        Health  Men  Ships\n----  ----- -----\n"
+                                "1201  ab01  oath-1         100%    1      0\n"
+                                "1202  ab02  oath-2         100%    1      0\n\n"
+                                "Unclaimed items:\n\n  qty  name\n  ---  ----\n\n";
+} // namespace
+
+class ReportReaderTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsTheSampleReportsOfBothGames()
+    {
+        ReadOutcome main;
+        readInto(main, sampleReport(QStringLiteral("arvenna-g2-m42-turn57.txt")), kArvenna);
+        QVERIFY(main.read);
+        QCOMPARE(main.dialogue.shown, QList<Shown>());
+        QCOMPARE(main.state.header.turnNumber, qint16(57));
+        QCOMPARE(main.state.header.factionName, QStringLiteral("Red Wolves"));
+        QCOMPARE(main.state.header.factionNumber, QStringLiteral("m42"));
+        const QString vessaly = QStringLiteral("Harrowfield [ab08], in Vessaly");
+        QCOMPARE(main.state.characters,
+                 (QList<ReportCharacter>{
+                     {"4521", "Osric Vane", vessaly, "Oath-2", 14},
+                     {"5102", "Tamsin Hale is being held prisoner by Corvin Ashe [2290].", "ab09", "", 0},
+                     {"6733", "Brannoc", vessaly, "Fear-5", 0}}));
+        QCOMPARE(main.state.buffer.item(0), QStringLiteral("(LOC) Harrowfield [ab08], plain, in Vessaly, civ-2"));
+        QCOMPARE(main.state.buffer.last(), QStringLiteral("(NEW) Nessa Quill [7713], faction Lantern Guild [l30]"));
+
+        ReadOutcome variant;
+        readInto(variant, sampleReport(QStringLiteral("quorvane-qvr1-q17-turn14.txt")), kQuorvane);
+        QVERIFY(variant.read);
+        QCOMPARE(variant.state.header.turnNumber, qint16(14));
+        QCOMPARE(variant.state.header.factionName, QStringLiteral("Silver Hand"));
+        QCOMPARE(variant.state.header.factionNumber, QStringLiteral("q17"));
+        QCOMPARE(variant.state.characters.size(), 2);
+        QCOMPARE(variant.state.characters.at(1),
+                 (ReportCharacter{"8125", "Pell Arrow", "Windlass [s901], galley, in Mistvale [ea04]", "Contract-100", 0}));
+
+        // Faction line first, carriage returns, tabs, a half aura rounded to even,
+        // and an inner location list as the report's last lines.
+        ReadOutcome next;
+        readInto(next, sampleReport(QStringLiteral("arvenna-g2-m42-turn58.txt")), kArvenna);
+        QVERIFY(next.read);
+        QCOMPARE(next.state.header.turnNumber, qint16(58));
+        QCOMPARE(next.state.characters,
+                 (QList<ReportCharacter>{{"4521", "Osric Vane", "Marrowdeep [ab07], in Vessaly", "Oath-2", 14}}));
+        QCOMPARE(next.state.buffer.last(), QStringLiteral("(INN) \tthe roots hide it well"));
+    }
+
+    void factionPartEdgeCases()
+    {
+        TestHome home;
+        ReadOutcome outcome;
+        // Without "CHARACTERS:" the table keeps one record: only the first row is read.
+        readText(outcome, home,
+                 "Report for Ash Clan [a01].\nArvenna G2 turn 3\nUnit WHERE LOYAL\n\n"
+                 "1201  ab01  oath-1         100%    1      0\n1202  ab02  oath-2         100%    1      0\n");
+        QVERIFY(outcome.read);
+        QCOMPARE(outcome.state.characters, (QList<ReportCharacter>{{"1201", "", "ab01", "", 0}}));
+        QCOMPARE(outcome.state.buffer.items(), QStringList()); // no "UNCLAIMED ITEMS:" line
+
+        // A noble heading, a line without "[" after the block (skipped), then a
+        // bracketed line naming nobody (a location), a prisoner, and a line with "#".
+        readText(outcome, home,
+                 "Report for Ash Clan [a01].\nArvenna G2 turn 3\n" + kFactionPart
+                     + "Al Rook [1201]\n------\n\nMaximum aura: 7\nCapacity: 1/2\n\nstray words\n"
+                       "Vale [ab01], plain, in Dale\n\nBo Tull [1202]\n-----\nBo Tull is being held prisoner.\n"
+                       "#1 Al Rook [1201]\n");
+        QVERIFY(outcome.read);
+        QCOMPARE(outcome.state.characters,
+                 (QList<ReportCharacter>{{"1201", "Al Rook", "ab01", "", 7},
+                                         {"1202", "Bo Tull is being held prisoner.", "ab02", "", 0}}));
+        QCOMPARE(outcome.state.buffer.items(),
+                 (QStringList{"(LOC) Vale [ab01], plain, in Dale", "----(SEP)----", "(LOC) #1 Al Rook [1201]"}));
+
+        // A four-character faction number: the summary is read as ordinary lines.
+        readText(outcome, home, QByteArray(kFactionPart).replace("[a01]", "[a012]").prepend("Report for Ash [a012]\nArvenna G2 turn 3\n"));
+        QVERIFY(outcome.read);
+        QCOMPARE(outcome.state.characters.size(), 1);
+
+        // A faction without nobles.
+        readText(outcome, home, "Report for Ash [a01]\nFaction [a01]\n\nCharacters: 0 (of 6)\n\n");
+        QVERIFY(outcome.read);
+        QCOMPARE(outcome.state.characters, QList<ReportCharacter>());
+    }
+
+    void refusesReportsOfAnotherGame()
+    {
+        TestHome home;
+        ReadOutcome outcome;
+        readInto(outcome, sampleReport(QStringLiteral("quorvane-qvr1-q17-turn14.txt")), kArvenna);
+        QVERIFY(!outcome.read);
+
+        readInto(outcome, sampleReport(QStringLiteral("arvenna-g2-m42-turn57.txt")), kQuorvane);
+        QVERIFY(!outcome.read);
+        readInto(outcome, sampleReport(QStringLiteral("arvenna-g2-m42-turn57.txt")), QStringLiteral("Arvenna G3"));
+        QVERIFY(!outcome.read);
+        // A variant game with a two-digit number never matches ten characters.
+        readText(outcome, home, "ARVENNA:QVR game 12 turn 4 report for Fen [f02]\n", QStringLiteral("QVR game 12"));
+        QVERIFY(!outcome.read);
+        QCOMPARE(outcome.dialogue.shown,
+                 (QList<Shown>{gameTypeWarning(kArvenna), gameTypeWarning(kQuorvane), gameTypeWarning("Arvenna G3"),
+                               gameTypeWarning("QVR game 12")}));
+    }
+
+    void refusedReportsSayWhyAndKeepNothingOpen()
+    {
+        TestHome home;
+        const qsizetype openBefore = openFileCount();
+        ReadOutcome outcome;
+
+        readInto(outcome, home.file(QStringLiteral("missing.txt")), kArvenna);
+        QVERIFY(!outcome.read);
+        QCOMPARE(outcome.dialogue.shown,
+                 (QList<Shown>{{"Warning", "Not able to find file, please correct and press again.", MessageIcon::Critical},
+                               kUnsuitable}));
+
+        readText(outcome, home, "Arvenna G2 turn 0 report\nThis is an initial position report.\nReport for A [b]\n");
+        QVERIFY(!outcome.read);
+        QCOMPARE(outcome.dialogue.shown.mid(2),
+                 (QList<Shown>{{"Information", "Turn 0 Reports can not be parsed", MessageIcon::Information}}));
+
+        readText(outcome, home, reportWithLocations("Plain [ab01], plain").replace("Report for", "Rapport for"));
+        QVERIFY(!outcome.read);
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(char((i * 7919 + 13) % 256));
+        readText(outcome, home, garbage);
+        QVERIFY(!outcome.read);
+        QCOMPARE(outcome.dialogue.shown.mid(3), (QList<Shown>{kUnsuitable, kUnsuitable}));
+        QCOMPARE(openFileCount(), openBefore);
+    }
+
+    void malformedLinesFailSilentlyKeepingWhatWasRead_data()
+    {
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QString>("failure");
+        const QByteArray header = "Report for Ash Clan [a01].\nArvenna G2 turn 12\n";
+        QTest::newRow("count without a blank after it")
+            << header + "Faction [a01]\n\nCharacters: 2\n\n" << "Line 5: \" \" missing.";
+        QTest::newRow("count beyond 16 bits")
+            << header + "Faction [a01]\n\nCharacters: 40000 (of 6)\n\n" << "Line 5: number too large.";
+        QTest::newRow("turn beyond 16 bits") << QByteArray("Arvenna G2 turn 32768\n") << "Line 1: number too large.";
+        QTest::newRow("faction without brackets") << QByteArray("Report for Ash Clan\n") << "Line 1: \"[\" missing.";
+        QTest::newRow("non-numeric aura")
+            << header + kFactionPart + "Plain [ab01], plain, in Dale\n\nAl [1201]\n---\n\nMaximum aura: lots\n"
+            << "Line 22: \"lots\" is not a number.";
+        QTest::newRow("aura beyond 16 bits")
+            << header + kFactionPart + "Plain [ab01], plain, in Dale\n\nAl [1201]\n---\n\nMaximum aura: 32767.5\n"
+            << "Line 22: number too large.";
+        QTest::newRow("report ends inside a noble's block")
+            << header + kFactionPart + "Plain [ab01], plain, in Dale\n\nAl [1201]\n---\n\nLoyalty: oath-1\n"
+            << "Line 22: the report ends in the middle of a section.";
+    }
+
+    void malformedLinesFailSilentlyKeepingWhatWasRead()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(QString, failure);
+        TestHome home;
+        ReadOutcome outcome;
+        readText(outcome, home, report);
+        QVERIFY(!outcome.read);
+        QCOMPARE(outcome.dialogue.shown, QList<Shown>());
+        QCOMPARE(outcome.state.failure, failure);
+        if (report.contains("Plain [ab01]"))
+            QCOMPARE(outcome.state.buffer.items(), (QStringList{"(LOC) Plain [ab01], plain, in Dale", "----(SEP)----"}));
+    }
+
+    void textRules()
+    {
+        QCOMPARE(CleanLine(QStringLiteral(" \tLocation:\tHarrowfield [ab08] \t")),
+                 QStringLiteral("Location: Harrowfield [ab08]"));
+        QCOMPARE(upperCase(QStringLiteral("Kessra [m421], port city")), QStringLiteral("KESSRA [M421], PORT CITY"));
+        QCOMPARE(upperCase(QStringLiteral("Tür [ab08]")), QStringLiteral("TÜR [AB08]"));
+        QCOMPARE(numericValue(u"  1 2x34"), 12.0);
+        QCOMPARE(numericValue(u"x12"), 0.0);
+        QCOMPARE(numericValue(u""), 0.0);
+        QCOMPARE((QList<qint16>{toInt16(2.5), toInt16(3.5), toInt16(-2.5), toInt16(32767.4), toInt16(-32768.5)}),
+                 (QList<qint16>{2, 4, -2, 32767, -32768}));
+        QCOMPARE(textToInt16(QStringLiteral(" 14.5 ")), qint16(14));
+        for (double tooLarge : {32767.5, -32769.0, 1e300})
+            QVERIFY_THROWS_EXCEPTION(ReportFormatError, toInt16(tooLarge));
+        for (const char* notANumber : {"", "12 days", "inf", "nan"})
+            QVERIFY_THROWS_EXCEPTION(ReportFormatError, textToInt16(QString::fromLatin1(notANumber)));
+        QCOMPARE(textBetween(QStringLiteral("a ]b [c] [d]"), u'[', u']'), QStringLiteral("c"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ReportReaderTest)
+#include "ReportReaderTest.moc"

@@ -6,6 +6,8 @@
 #include "database/Maintenance.h"
 #include "database/Purge.h"
 #include "model/ModelLoader.h"
+#include "view/LoadingPainter.h"
+#include "view/ViewController.h"
 #include "shell/AppState.h"
 #include "shell/MainWindow.h"
 #include "shell/UserDialogue.h"
@@ -63,18 +65,23 @@ void DatabaseController::openMap(int index)
     }
     window_.showMapOpened(caption);
     try {
-        openMapModel(state_.model, state_.game);
+        state_.pictures.layOut(state_.view);
+        LoadingPainter painter(state_.pictures.map, state_.model, state_.view,
+                               state_.game.CurrentConnection->DatabaseConnection());
+        openMapModel(state_.model, state_.game, &painter);
     } catch (const std::runtime_error& error) { // DatabaseError or CollectionError
         closeMap();
         dialogue_.inform(kProgramTitle, QString::fromStdString(error.what()), MessageIcon::Critical);
         return;
     }
     window_.showMapModel();
+    window_.viewCommands().mapLoaded();
 }
 
 void DatabaseController::closeMap()
 {
     window_.showMapClosed();
+    window_.viewCommands().mapClosed();
     state_.game.close();
 }
 

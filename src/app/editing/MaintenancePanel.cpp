@@ -1,6 +1,7 @@
 #include "MaintenancePanel.h"
 
 #include "model/ReferenceLists.h"
+#include "view/ProvinceInfo.h"
 #include "shell/Pictures.h"
 
 #include <QCheckBox>
@@ -219,3 +220,31 @@ void MaintenancePanel::showReferenceLists(const ReferenceLists& lists)
     }
 }
 
+
+void MaintenancePanel::showProvince(const ProvinceInfo& info)
+{
+    for (QLineEdit* field : {OutProvinceCoord, OutLocalCoord, OutInnerCoord})
+        field->setText(info.coordinateText);
+    TxtProvName->setText(info.TxtProvName);
+    TxtPeasants->setText(info.TxtPeasants);
+    CmbProvContinent->setCurrentIndex(info.CmbProvContinent);
+    CmbProvTerrain->setCurrentIndex(info.CmbProvTerrain);
+    CmbProvRuller->setCurrentIndex(info.CmbProvRuller);
+    TxLocalID->setText(info.TxLocalID);
+    TxLocalNo->setText(info.TxLocalNo);
+    TxLocalName->setText(info.TxLocalName);
+    LblLocalName1->setText(info.LblLocalName1);
+    ChkSafeHeaven->setChecked(info.ChkSafeHeaven);
+    CmbLocalType->setCurrentIndex(info.CmbLocalType);
+    LstLocalSkill->clearSelection();
+    for (int position : info.LstLocalSkill) {
+        if (QListWidgetItem* item = LstLocalSkill->item(position))
+            item->setSelected(true);
+    }
+    LstInner->clear();
+    for (qsizetype p = 0; p < info.LstInner.size(); ++p) {
+        auto* item = new QListWidgetItem(info.LstInner.at(p), LstInner);
+        item->setData(Qt::UserRole, info.LstInnerCodes.value(p));
+    }
+    LstInner->setCurrentRow(info.LstInnerSelected);
+}

@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+struct ProvinceInfo;
 struct ReferenceLists;
 
 // The maintenance tab: the province, city and inner location frames whose
@@ -24,6 +25,8 @@ public:
     void clearFields();
     // Fills the six choice lists; each item keeps its id as item data.
     void showReferenceLists(const ReferenceLists& lists);
+    // The selected province's values in the three frames.
+    void showProvince(const ProvinceInfo& info);
 
     // Province frame.
     QLineEdit* OutProvinceCoord;

@@ -4,6 +4,8 @@
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "shell/ExternalApplications.h"
+#include "view/MapPictures.h"
+#include "view/MapView.h"
 
 #include <QList>
 #include <QString>
@@ -14,6 +16,8 @@ struct AppState {
     QString RepsDirectory;
     GameSession game;
     MapModel model;
+    MapView view;
+    MapPictures pictures;
     DatabaseMenus databaseMenus;
     QList<ExternalApplication> externalApplications;
 };

@@ -56,6 +56,7 @@ MainMenus::MainMenus(QMenuBar* bar)
                                 "[15x15] Detail Map"}) {
         QAction* action = namedAction(mnZoom, QStringLiteral("MapSize"), QString::fromLatin1(caption));
         action->setProperty("index", int(MapSize.size()));
+        action->setCheckable(true);
         MapSize << action;
     }
     GenHTMLMAp = namedAction(arvtools, QStringLiteral("GenHTMLMAp"), QStringLiteral("External Data"));

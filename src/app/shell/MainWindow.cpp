@@ -6,13 +6,20 @@
 #include "shell/UserDialogue.h"
 #include "database/DatabaseController.h"
 #include "editing/MaintenancePanel.h"
+#include "view/DisplayModes.h"
 #include "view/InfoPanel.h"
+#include "view/MapPanel.h"
+#include "view/OverviewWidget.h"
+#include "view/ProvinceInfo.h"
+#include "view/ViewController.h"
 #include "view/MarketPanel.h"
 #include "view/TerrainLegend.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,16 +40,13 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     setWindowIcon(programIcon(state_.programDirectory, kWindowIconPicture));
     resize(1100, 780);
 
+    state_.pictures.layOut(state_.view);
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("MapArea"));
     hint_ = new QLabel(QStringLiteral("Click on the picture to change current scope."), central);
     hint_->setObjectName(QStringLiteral("LblHint"));
-    emptyMap_ = new QLabel(central);
-    emptyMap_->setObjectName(QStringLiteral("MapPicture"));
-    emptyMap_->setAlignment(Qt::AlignCenter);
-    emptyMap_->setMinimumSize(600, 600);
-    emptyMap_->setStyleSheet(QStringLiteral("QLabel { background: #20303a; color: #c8d4da; font-size: 15px; }"));
-
+    mapPanel_ = new MapPanel(state_.pictures, state_.programDirectory, central);
+    overview_ = new OverviewWidget(state_.pictures, state_.model, state_.view, central);
     legend_ = new TerrainLegend(central);
     info_ = new InfoPanel(central);
     maintenance_ = new MaintenancePanel(state_.programDirectory, central);
@@ -50,29 +54,37 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
 
     auto* mapColumn = new QVBoxLayout;
     mapColumn->addWidget(hint_);
-    mapColumn->addWidget(emptyMap_, 1);
+    mapColumn->addWidget(mapPanel_);
+    mapColumn->addStretch();
+    auto* overviewRow = new QHBoxLayout;
+    overviewRow->addWidget(overview_, 0, Qt::AlignTop);
+    overviewRow->addWidget(legend_, 1, Qt::AlignTop);
     auto* sideColumn = new QVBoxLayout;
-    sideColumn->addWidget(legend_);
+    sideColumn->addLayout(overviewRow);
     sideColumn->addWidget(info_, 1);
     sideColumn->addWidget(maintenance_, 1);
     sideColumn->addWidget(market_, 1);
     auto* layout = new QHBoxLayout(central);
-    layout->addLayout(mapColumn, 1);
-    layout->addLayout(sideColumn);
-    info_->setFixedWidth(380);
-    maintenance_->setFixedWidth(380);
-    market_->setFixedWidth(380);
-    legend_->setFixedWidth(380);
+    layout->addLayout(mapColumn);
+    layout->addLayout(sideColumn, 1);
     setCentralWidget(central);
 
+    delProvMn_ = new QMenu(QStringLiteral("MnDelete"), this);
+    delProvMn_->setObjectName(QStringLiteral("delProvMn"));
+    delProv_ = delProvMn_->addAction(QStringLiteral("Delete"));
+    delProv_->setObjectName(QStringLiteral("delProv"));
+    copyprove_ = delProvMn_->addAction(QStringLiteral("Copy"));
+    copyprove_->setObjectName(QStringLiteral("copyprove"));
+    pasteprove_ = delProvMn_->addAction(QStringLiteral("Paste"));
+    pasteprove_->setObjectName(QStringLiteral("pasteprove"));
+
     // Entries whose commands the program does not offer yet stay disabled.
-    for (QAction* action : menus_.mnOptions)
-        action->setEnabled(false);
-    for (QAction* action : {menus_.crtnewdb, menus_.mnZoom->menuAction(), menus_.GenHTMLMAp,
-                            menus_.parworld->menuAction(), menus_.RepParser, menus_.snh})
+    for (QAction* action : {menus_.crtnewdb, menus_.GenHTMLMAp, menus_.parworld->menuAction(), menus_.RepParser,
+                            menus_.snh})
         action->setEnabled(false);
 
     databaseCommands_ = std::make_unique<DatabaseController>(*this, state_, dialogue_);
+    viewCommands_ = std::make_unique<ViewController>(*this, state_, dialogue_);
     connect(menus_.sair, &QAction::triggered, this, [this] {
         if (confirmExit())
             QApplication::quit();
@@ -112,7 +124,6 @@ void MainWindow::showMapOpened(const QString& caption)
     menus_.arvtools->setEnabled(true);
     hint_->show();
     setWindowTitle(kCaption + QStringLiteral("  (") + caption + QLatin1Char(')'));
-    emptyMap_->setText(caption.trimmed());
     market_->LstMarket->clear();
     clearProvincePanels();
     menus_.dbtools->setEnabled(false);
@@ -130,7 +141,6 @@ void MainWindow::showMapClosed()
     menus_.arvtools->setEnabled(false);
     hint_->hide();
     setWindowTitle(kCaption);
-    emptyMap_->setText(QStringLiteral("Choose a game from the Database menu to open its map."));
     clearProvincePanels();
     menus_.dbtools->setEnabled(true);
     menus_.cloMap->setEnabled(false);
@@ -142,6 +152,44 @@ void MainWindow::clearProvincePanels()
     info_->LstShowDet->clear();
     maintenance_->clearFields();
     market_->OutMarketProv1->clear();
+    showPopupEntries(false, false, false, false);
+}
+
+void MainWindow::showModePanel(ModePanel panel)
+{
+    info_->setVisible(panel == ModePanel::TabInfo);
+    maintenance_->setVisible(panel == ModePanel::TabMaintain);
+    market_->setVisible(panel == ModePanel::TabMarketTable);
+}
+
+void MainWindow::showViewChecks(int mode, int zoom)
+{
+    if (QAction* entry = menus_.mnOptions.value(mode))
+        entry->setChecked(true);
+    for (int i = 0; i < menus_.MapSize.size(); ++i)
+        menus_.MapSize.at(i)->setChecked(i == zoom);
+}
+
+void MainWindow::showPopupEntries(bool copyVisible, bool copyEnabled, bool pasteVisible, bool pasteEnabled)
+{
+    copyprove_->setVisible(copyVisible);
+    copyprove_->setEnabled(copyEnabled);
+    pasteprove_->setVisible(pasteVisible);
+    pasteprove_->setEnabled(pasteEnabled);
+}
+
+void MainWindow::showProvincePopup()
+{
+    // Only a province with a terrain can be deleted.
+    delProv_->setEnabled(maintenance_->CmbProvTerrain->currentIndex() > 0);
+    delProvMn_->popup(QCursor::pos());
+}
+
+void MainWindow::showProvinceInfo(const ProvinceInfo& info)
+{
+    info_->showProvince(info);
+    maintenance_->showProvince(info);
+    market_->showProvince(info);
 }
 
 void MainWindow::showMapModel()

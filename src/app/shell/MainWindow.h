@@ -8,6 +8,11 @@
 struct AppState;
 class DatabaseController;
 class InfoPanel;
+class MapPanel;
+class OverviewWidget;
+class ViewController;
+struct ProvinceInfo;
+enum class ModePanel;
 class MaintenancePanel;
 class MarketPanel;
 class QLabel;
@@ -28,6 +33,10 @@ public:
     MarketPanel& marketPanel() { return *market_; }
     TerrainLegend& terrainLegend() { return *legend_; }
     DatabaseController& databaseCommands() { return *databaseCommands_; }
+    ViewController& viewCommands() { return *viewCommands_; }
+    MapPanel& mapPanel() { return *mapPanel_; }
+    OverviewWidget& overview() { return *overview_; }
+    QMenu& provincePopup() { return *delProvMn_; }
 
     // Shows the lists of the last database discovery.
     void showDatabaseMenus();
@@ -39,6 +48,13 @@ public:
     void clearProvincePanels();
     // Shows the choice lists and legend of the loaded map and enables editing.
     void showMapModel();
+    // The panels of the display mode: information, maintenance or market.
+    void showModePanel(ModePanel panel);
+    void showViewChecks(int mode, int zoom);
+    void showPopupEntries(bool copyVisible, bool copyEnabled, bool pasteVisible, bool pasteEnabled);
+    // The pop-up menu of a right press on the map.
+    void showProvincePopup();
+    void showProvinceInfo(const ProvinceInfo& info);
 
     // Asks before leaving; true when the player confirmed.
     bool confirmExit();
@@ -54,8 +70,14 @@ private:
     UserDialogue& dialogue_;
     MainMenus menus_;
     std::unique_ptr<DatabaseController> databaseCommands_;
+    std::unique_ptr<ViewController> viewCommands_;
+    MapPanel* mapPanel_;
+    OverviewWidget* overview_;
+    QMenu* delProvMn_;
+    QAction* delProv_;
+    QAction* copyprove_;
+    QAction* pasteprove_;
     QLabel* hint_;
-    QLabel* emptyMap_;
     InfoPanel* info_;
     MaintenancePanel* maintenance_;
     MarketPanel* market_;

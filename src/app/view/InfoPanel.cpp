@@ -1,5 +1,7 @@
 #include "InfoPanel.h"
 
+#include "view/ProvinceInfo.h"
+
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,4 +28,11 @@ InfoPanel::InfoPanel(QWidget* parent)
     layout->addWidget(LstShowDet, 1);
     layout->addLayout(region);
     addTab(page, QStringLiteral("Province Info"));
+}
+
+void InfoPanel::showProvince(const ProvinceInfo& info)
+{
+    LstShowDet->clear();
+    LstShowDet->addItems(info.LstShowDet);
+    Text4->setText(info.Text4);
 }

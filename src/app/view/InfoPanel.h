@@ -4,12 +4,14 @@
 
 class QLineEdit;
 class QListWidget;
+struct ProvinceInfo;
 
 // The information tab: the selected province's details list and its region.
 class InfoPanel : public QTabWidget {
     Q_OBJECT
 public:
     explicit InfoPanel(QWidget* parent = nullptr);
+    void showProvince(const ProvinceInfo& info);
 
     QListWidget* LstShowDet;
     QLineEdit* Text4;

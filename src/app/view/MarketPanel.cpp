@@ -1,5 +1,7 @@
 #include "MarketPanel.h"
 
+#include "view/ProvinceInfo.h"
+
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,4 +25,11 @@ MarketPanel::MarketPanel(QWidget* parent)
     layout->addLayout(province);
     layout->addWidget(LstMarket, 1);
     addTab(page, QStringLiteral("Market"));
+}
+
+void MarketPanel::showProvince(const ProvinceInfo& info)
+{
+    OutMarketProv1->setText(info.coordinateText);
+    LstMarket->clear();
+    LstMarket->addItems(info.LstMarket);
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QPointF>
+#include <QWidget>
+
+struct MapPictures;
+
+// The map window: the map picture with its column ruler above and its row
+// ruler to the left, copied from the retained pictures.
+class MapWindowWidget : public QWidget {
+    Q_OBJECT
+public:
+    MapWindowWidget(const MapPictures& pictures, QWidget* parent = nullptr);
+
+signals:
+    // A press on the map picture, in twips from its top-left corner.
+    void mapPressed(QPointF twips, Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    const MapPictures& pictures_;
+};

@@ -1,0 +1,23 @@
+#include "OverviewWidget.h"
+
+#include "view/MapPictures.h"
+#include "view/MapView.h"
+
+#include <QPainter>
+
+OverviewWidget::OverviewWidget(const MapPictures& pictures, const MapModel& model, const MapView& view, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), model_(model), view_(view)
+{
+    setObjectName(QStringLiteral("Picture1"));
+    setFixedSize(pictures_.overview.size());
+}
+
+void OverviewWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!view_.MapOpen) {
+        painter.fillRect(rect(), palette().window());
+        return;
+    }
+    painter.drawImage(0, 0, pictures_.overviewWithFrame(model_, view_));
+}

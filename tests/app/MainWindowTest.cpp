@@ -4,6 +4,11 @@
 #include "database/DatabaseController.h"
 #include "editing/MaintenancePanel.h"
 #include "view/TerrainLegend.h"
+#include "view/InfoPanel.h"
+#include "view/MapPanel.h"
+#include "view/MarketPanel.h"
+#include "view/MapWindowWidget.h"
+#include "view/ViewController.h"
 #include "shell/AppState.h"
 #include "shell/MainWindow.h"
 #include "shell/PreferencesWindow.h"
@@ -12,6 +17,9 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QToolButton>
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
@@ -134,6 +142,62 @@ private slots:
         QCOMPARE(app.window->windowTitle(), QStringLiteral("MapViewer"));
         QCOMPARE(app.dialogue.shown.size(), 1);
         QCOMPARE(app.dialogue.shown.first().icon, MessageIcon::Critical);
+    }
+
+    void selectingAndViewingTheMap()
+    {
+        Started app;
+        const QString path = app.home.file(QStringLiteral("Arvenna.mdb"));
+        runSql(path, QStringLiteral(
+            "INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES (1, 'Greenvale', 2, 3, 4);"
+            "INSERT INTO LOCALS (LOCALID, PROVINCEID, LOCALNUMBER, LocalName, LocationTypeID, PROVINCIASAFE) VALUES (1, 1, '2360', 'Oakford', 2, 1);"
+            "INSERT INTO MARKETTRANSACTIONS (LocalID, ItemID, TransactionType, TransactionQuantity, TransactionCost, TurnNo) VALUES (1, 1, 'S', 10, 5, 12)"));
+        MainMenus& menus = app.window->menus();
+        menus.RepHead.at(0)->trigger();
+        MapPanel& map = app.window->mapPanel();
+        QCOMPARE(map.Text3->text(), QStringLiteral("30"));
+        QCOMPARE(map.Text1[0]->text(), QStringLiteral("0"));
+        QVERIFY(menus.MapSize.at(3)->isChecked());
+
+        // A press on ac02 (column 2, row 3) with each cell 300 twips wide.
+        const QPointF ac02(2 * 300 + 150, 2 * 300 + 150);
+        emit map.map->mapPressed(ac02, Qt::LeftButton);
+        QListWidget* details = app.window->infoPanel().LstShowDet;
+        QCOMPARE(details->item(0)->text(), QStringLiteral("-------------------- SAFE HAVEN --------------------"));
+        QCOMPARE(app.window->maintenancePanel().TxtProvName->text(), QStringLiteral("Greenvale"));
+        QCOMPARE(app.window->maintenancePanel().CmbProvTerrain->currentText(), QStringLiteral("Plain"));
+        QCOMPARE(app.window->marketPanel().LstMarket->count(), 7);
+
+        // The mode decides the panel.
+        menus.mnOptions.at(5)->trigger();
+        QVERIFY(app.window->maintenancePanel().isVisibleTo(app.window.get()));
+        QVERIFY(!app.window->infoPanel().isVisibleTo(app.window.get()));
+        QVERIFY(app.window->provincePopup().actions().at(1)->isVisible()); // Copy
+        menus.mnOptions.at(6)->trigger();
+        QVERIFY(app.window->marketPanel().isVisibleTo(app.window.get()));
+        QVERIFY(!app.window->provincePopup().actions().at(1)->isVisible());
+        menus.mnOptions.at(0)->trigger();
+        QVERIFY(app.window->infoPanel().isVisibleTo(app.window.get()));
+
+        // Zoom and scroll move the window within the world.
+        menus.MapSize.at(4)->trigger();
+        QCOMPARE(map.Text3->text(), QStringLiteral("15"));
+        map.Command1[0]->click();
+        QCOMPARE(map.Text1[0]->text(), QStringLiteral("0"));
+        map.Command1[1]->click();
+        map.Command2[1]->click();
+        QCOMPARE(map.Text1[0]->text(), QStringLiteral("1"));
+        QCOMPARE(map.Text1[1]->text(), QStringLiteral("1"));
+
+        // A press outside the grid selects nothing new.
+        emit map.map->mapPressed(QPointF(-10, -10), Qt::LeftButton);
+        QCOMPARE(app.window->maintenancePanel().TxtProvName->text(), QStringLiteral("Greenvale"));
+
+        menus.cloMap->trigger();
+        QCOMPARE(map.Text3->text(), QString());
+        QVERIFY(!map.Command1[0]->isEnabled());
+        QCOMPARE(details->count(), 0);
+        QCOMPARE(app.dialogue.shown.size(), 0);
     }
 
     void purgeAndRediscover()

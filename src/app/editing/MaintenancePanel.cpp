@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -56,7 +57,7 @@ MaintenancePanel::MaintenancePanel(const QString& programDirectory, QWidget* par
     : QTabWidget(parent)
 {
     setObjectName(QStringLiteral("TabMaintain"));
-    auto* page = new QWidget(this);
+    auto* page = new QWidget;
     const QString update = QStringLiteral("book1.gif");
     const QString remove = QStringLiteral("GreyBkskull.ico");
 
@@ -176,7 +177,12 @@ MaintenancePanel::MaintenancePanel(const QString& programDirectory, QWidget* par
     layout->addWidget(province);
     layout->addWidget(city);
     layout->addWidget(inner, 1);
-    addTab(page, QStringLiteral("Map Maintenance"));
+    // The three frames are taller than a small screen: let them scroll.
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(page);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    addTab(scroller, QStringLiteral("Map Maintenance"));
 
     editingInputs_ = {TxtProvName, TxtPeasants, CmbProvTerrain, CmbProvContinent, CmbProvRuller, CmdUpdProv, CmdDelProv,
                       TxLocalNo, TxLocalName, CmbLocalType, ChkSafeHeaven, CmdLocalUpd, CmdDeleteLocal,

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the desktop program on the
-# ready program directory build/bin/.
+# demo program directory build/demo/ (a generated world).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 "./scripts/build.sh"
-exec ./build/bin/arvenna-map --home build/bin "$@"
+cmake --build build --target demo_home -j"$(nproc)"
+exec ./build/bin/arvenna-map --home build/demo "$@"

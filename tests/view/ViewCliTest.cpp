@@ -1,4 +1,5 @@
 // The render and show commands as a script would run them.
+#include "CliRun.h"
 #include "GameFixture.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
@@ -8,25 +9,9 @@
 #include "view/ViewCommands.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(ARVENNA_BUILT_HOME "/arvenna-map-cli"), arguments);
-    if (!process.waitForFinished(60000))
-        qFatal("arvenna-map-cli did not finish");
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 const QString kWorld = QStringLiteral(R"(
 INSERT INTO CONTINENTES (CONTID, CONTDESCRIPTION, CONTCOLOR) VALUES (1, 'Northreach', 255);
@@ -45,20 +30,20 @@ private slots:
     {
         GameFixture game(kWorld);
         const QString db = game.session.CurrentDBName;
-        Run run = cli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("ab7")});
+        CliRun run = runCli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("ab7")});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral(" Province (Forest) 0 Peasants\n    [ab 07] O'Brien's Moor\n"
                                          "       Gate [C1] (City)\n"));
         QCOMPARE(run.err, QString());
 
-        run = cli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("zz07")});
+        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("zz07")});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, QStringLiteral("There is no province \"zz07\" on this map.\n"));
-        run = cli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("ab-1")});
+        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("ab-1")});
         QCOMPARE(run.status, 1);
-        run = cli({QStringLiteral("show"), QStringLiteral("--db"), db});
+        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), db});
         QCOMPARE(run.status, 2);
-        run = cli({QStringLiteral("show"), QStringLiteral("--db"), game.home.file(QStringLiteral("None.mdb")),
+        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), game.home.file(QStringLiteral("None.mdb")),
                    QStringLiteral("ab07")});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.startsWith(QStringLiteral("Could not find file")));
@@ -70,7 +55,7 @@ private slots:
         GameFixture game(kWorld);
         const QString db = game.session.CurrentDBName;
         const QString png = game.home.file(QStringLiteral("map.png"));
-        Run run = cli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"), png,
+        CliRun run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"), png,
                        QStringLiteral("--mode"), QStringLiteral("continent"), QStringLiteral("--zoom"),
                        QStringLiteral("15"), QStringLiteral("--origin"), QStringLiteral("35,45")});
         QCOMPARE(run.err, QString());
@@ -109,13 +94,13 @@ private slots:
              "The origin 0,-1 lies outside the map; at zoom 100 it runs from 0,0 to 0,0.\n"},
         };
         for (const auto& [options, message] : cases) {
-            const Run run = cli(base + options);
+            const CliRun run = runCli(base + options);
             QCOMPARE(run.status, 2);
             QCOMPARE(run.err, message);
         }
-        Run run = cli({QStringLiteral("render"), QStringLiteral("--db"), db});
+        CliRun run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db});
         QCOMPARE(run.status, 2);
-        run = cli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"),
+        run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"),
                    game.home.file(QStringLiteral("no/such/dir/map.png"))});
         QCOMPARE(run.status, 1);
         QVERIFY(run.err.startsWith(QStringLiteral("Could not write the picture")));

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One run of the built command-line tool: exit status, stdout and stderr.
+struct CliRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments);

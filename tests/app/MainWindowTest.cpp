@@ -158,6 +158,8 @@ private slots:
         QCOMPARE(map.Text3->text(), QStringLiteral("30"));
         QCOMPARE(map.Text1[0]->text(), QStringLiteral("0"));
         QVERIFY(menus.MapSize.at(3)->isChecked());
+        QCOMPARE(map.map->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 app.state.pictures.mapWindow().convertToFormat(QImage::Format_RGB32));
 
         // A press on ac02 (column 2, row 3) with each cell 300 twips wide.
         const QPointF ac02(2 * 300 + 150, 2 * 300 + 150);

@@ -15,13 +15,11 @@ MapWindowWidget::MapWindowWidget(const MapPictures& pictures, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
+// The same composition the render command writes, so both show the same pixels.
 void MapWindowWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    painter.drawImage(MapPictures::columnRulerOrigin(), pictures_.columnRuler);
-    painter.drawImage(MapPictures::rowRulerOrigin(), pictures_.rowRuler);
-    painter.drawImage(MapPictures::mapOrigin(), pictures_.map);
+    painter.drawImage(0, 0, pictures_.mapWindow());
 }
 
 void MapWindowWidget::mousePressEvent(QMouseEvent* event)

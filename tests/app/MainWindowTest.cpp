@@ -95,6 +95,9 @@ private slots:
         QVERIFY(menus.delbase->isEnabled());
         QVERIFY(menus.arvtools->isEnabled());
         QVERIFY(!menus.dbtools->isEnabled());
+        // Entries whose windows the program does not have yet stay disabled.
+        QVERIFY(!menus.parworld->menuAction()->isEnabled());
+        QVERIFY(!menus.RepParser->isEnabled());
 
         menus.cloMap->trigger();
         QCOMPARE(app.window->windowTitle(), QStringLiteral("MapViewer"));

@@ -79,9 +79,9 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     pasteprove_->setObjectName(QStringLiteral("pasteprove"));
 
     // Entries whose commands the program does not offer yet stay disabled.
-    for (QAction* action : {menus_.crtnewdb, menus_.GenHTMLMAp, menus_.parworld->menuAction(), menus_.RepParser,
-                            menus_.snh})
+    for (QAction* action : {menus_.crtnewdb, menus_.GenHTMLMAp, menus_.RepParser, menus_.snh})
         action->setEnabled(false);
+    menus_.parworld->setEnabled(false);
 
     databaseCommands_ = std::make_unique<DatabaseController>(*this, state_, dialogue_);
     viewCommands_ = std::make_unique<ViewController>(*this, state_, dialogue_);

@@ -85,6 +85,7 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
 
     databaseCommands_ = std::make_unique<DatabaseController>(*this, state_, dialogue_);
     viewCommands_ = std::make_unique<ViewController>(*this, state_, dialogue_);
+    mapPanel_->showView(state_.view);
     connect(menus_.sair, &QAction::triggered, this, [this] {
         if (confirmExit())
             QApplication::quit();
@@ -133,6 +134,7 @@ void MainWindow::showMapOpened(const QString& caption)
 
 void MainWindow::showMapClosed()
 {
+    legend_->hide(); // its colours come from the open game
     info_->hide();
     maintenance_->hide();
     market_->hide();
@@ -199,6 +201,7 @@ void MainWindow::showMapModel()
     for (const LegendSwatch& swatch : state_.model.lists.legend)
         colours << swatch.colour();
     legend_->setSwatchColours(colours);
+    legend_->show();
     maintenance_->setEditingInputs(true);
 }
 

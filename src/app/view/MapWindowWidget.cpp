@@ -16,10 +16,21 @@ MapWindowWidget::MapWindowWidget(const MapPictures& pictures, QWidget* parent)
 }
 
 // The same composition the render command writes, so both show the same pixels.
+void MapWindowWidget::setPlaceholder(const QString& text)
+{
+    placeholder_ = text;
+    update();
+}
+
 void MapWindowWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, pictures_.mapWindow());
+    if (!placeholder_.isEmpty()) {
+        const QRect onMap(MapPictures::mapOrigin(), pictures_.map.size());
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(onMap, Qt::AlignCenter | Qt::TextWordWrap, placeholder_);
+    }
 }
 
 void MapWindowWidget::mousePressEvent(QMouseEvent* event)

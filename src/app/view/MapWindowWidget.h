@@ -11,6 +11,8 @@ class MapWindowWidget : public QWidget {
     Q_OBJECT
 public:
     MapWindowWidget(const MapPictures& pictures, QWidget* parent = nullptr);
+    // A line shown on the map picture while no map is open.
+    void setPlaceholder(const QString& text);
 
 signals:
     // A press on the map picture, in twips from its top-left corner.
@@ -22,4 +24,5 @@ protected:
 
 private:
     const MapPictures& pictures_;
+    QString placeholder_;
 };

@@ -1,5 +1,6 @@
 // bench-load: the time to open the synthetic full world (reference lists and
 // model load) against the time the sqlite3 shell needs to read the same rows.
+#include "BenchSupport.h"
 #include "database/DatabaseError.h"
 #include "database/GameSession.h"
 #include "model/KeyedCollection.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -32,12 +32,6 @@ const QString kFloorSql = QStringLiteral(
     "ON Locals.LocalID = MarketTransactions.LocalID) Left Join Rullers ON Provincias.RullerID = Rullers.RullerID;\n"
     "SELECT * FROM InnerLocations ORDER BY ProvinceID, InnerLocalID;\n");
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // The process's peak resident memory so far, in MB.
 double peakMegabytes()
 {
@@ -49,18 +43,6 @@ double peakMegabytes()
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
     return -1;
-}
-
-bool run(const QString& program, const QStringList& arguments, QTextStream& err)
-{
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        err << program << " failed: " << process.readAllStandardError() << '\n';
-        return false;
-    }
-    return true;
 }
 
 struct Figures {
@@ -84,13 +66,8 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     QTemporaryDir dir;
-    if (!dir.isValid()) {
-        err << "cannot create a temporary directory\n";
-        return 1;
-    }
-    const QString world = dir.filePath(QStringLiteral("World.mdb"));
-    const QString maker = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("make-world"));
-    if (!run(maker, {world}, err))
+    const QString world = makeWorld(dir, err);
+    if (world.isEmpty())
         return 1;
 
     GameSession session;
@@ -115,13 +92,13 @@ int main(int argc, char* argv[])
     }
     const double peak = peakMegabytes();
 
-    run(QStringLiteral(SQLITE3_SHELL), {world, kFloorSql}, err); // warms the file cache
+    runQuietly(QStringLiteral(SQLITE3_SHELL), {world, kFloorSql}, err); // warms the file cache
     for (int i = 0; i < kRuns; ++i) {
         QElapsedTimer timer;
         timer.start();
-        if (!run(QStringLiteral(SQLITE3_SHELL), {world, kFloorSql}, err))
+        if (!runQuietly(QStringLiteral(SQLITE3_SHELL), {world, kFloorSql}, err))
             return 1;
-        floors.push_back(double(timer.nsecsElapsed()) / 1e6);
+        floors.push_back(milliseconds(timer));
     }
 
     const double load = median(loads);

@@ -1,6 +1,7 @@
 // bench-redraw: drawing the synthetic full world at "Entire Map" (map and
 // rulers into offscreen images) and selecting a province (panel values and
 // selection marks).
+#include "BenchSupport.h"
 #include "database/DatabaseError.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -23,16 +23,6 @@ namespace {
 constexpr int kRedraws = 21;
 constexpr int kSelections = 400;
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double milliseconds(const QElapsedTimer& timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -41,17 +31,9 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     QTemporaryDir dir;
-    if (!dir.isValid()) {
-        err << "cannot create a temporary directory\n";
+    const QString world = makeWorld(dir, err);
+    if (world.isEmpty())
         return 1;
-    }
-    const QString world = dir.filePath(QStringLiteral("World.mdb"));
-    QProcess maker;
-    maker.start(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("make-world")), {world});
-    if (!maker.waitForFinished(120000) || maker.exitStatus() != QProcess::NormalExit || maker.exitCode() != 0) {
-        err << "make-world failed: " << maker.readAllStandardError() << '\n';
-        return 1;
-    }
 
     GameSession session;
     MapModel model;

@@ -1,5 +1,7 @@
 #include "CliCommand.h"
 
+#include "database/DatabaseError.h"
+#include "model/KeyedCollection.h"
 #include "shell/ProgramDirectory.h"
 
 #include <QCommandLineParser>
@@ -57,4 +59,16 @@ void printMessage(const QString& text)
 {
     QTextStream err(stderr);
     err << text << Qt::endl;
+}
+
+int reportingFailures(const std::function<int()>& work)
+{
+    try {
+        return work();
+    } catch (const DatabaseError& error) {
+        printMessage(error.message());
+    } catch (const CollectionError& error) {
+        printMessage(error.message());
+    }
+    return kExitFailure;
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class QCommandLineParser;
@@ -27,6 +28,10 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
 // --home DIR, shared by the commands that work on the program directory.
 void addHomeOption(QCommandLineParser& parser);
 QString programDirectoryFrom(const QCommandLineParser& parser);
+
+// Runs work; a failure of the engine or the map model prints its message and
+// gives the failure exit status.
+int reportingFailures(const std::function<int()>& work);
 
 // Results go to stdout, the program's messages to stderr.
 void printLine(const QString& text);

@@ -1,5 +1,4 @@
 #include "CliCommand.h"
-#include "database/DatabaseError.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "view/DisplayModes.h"
@@ -83,15 +82,12 @@ int runRenderCommand(const QStringList& arguments)
     GameSession session;
     MapModel model;
     MapView view;
-    try {
+    const int opened = reportingFailures([&] {
         openGameFile(session, parser.value(QStringLiteral("db")), model, view);
-    } catch (const DatabaseError& error) {
-        printMessage(error.message());
-        return kExitFailure;
-    } catch (const CollectionError& error) {
-        printMessage(error.message());
-        return kExitFailure;
-    }
+        return kExitSuccess;
+    });
+    if (opened != kExitSuccess)
+        return opened;
     MapSizeClick(view, zoom);
     const int lastColumn = std::max(0, view.ColumnCount - view.XCells);
     const int lastRow = std::max(0, view.RowCount - view.YCells);

@@ -1,5 +1,4 @@
 #include "CliCommand.h"
-#include "database/DatabaseError.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "model/ModelValues.h"
@@ -39,7 +38,7 @@ int runShowCommand(const QStringList& arguments)
         return kExitUsage;
     }
     const QString code = parser.positionalArguments().constFirst();
-    try {
+    return reportingFailures([&] {
         GameSession session;
         MapModel model;
         MapView view;
@@ -47,17 +46,11 @@ int runShowCommand(const QStringList& arguments)
         const std::optional<MapCoord> place = placeOf(model, code);
         if (!place) {
             printMessage(QStringLiteral("There is no province \"%1\" on this map.").arg(code));
-            return kExitFailure;
+            return int(kExitFailure);
         }
         const ProvinceInfo info = ShowProvinceInfo(model, session.CurrentConnection->DatabaseConnection(), *place);
         for (const QString& line : info.LstShowDet)
             printLine(line);
-    } catch (const DatabaseError& error) {
-        printMessage(error.message());
-        return kExitFailure;
-    } catch (const CollectionError& error) {
-        printMessage(error.message());
-        return kExitFailure;
-    }
-    return kExitSuccess;
+        return int(kExitSuccess);
+    });
 }

@@ -6,6 +6,8 @@
 
 #include <QBuffer>
 
+namespace arvenna {
+
 namespace {
 class SilentDialogue : public UserDialogue {
 public:
@@ -55,3 +57,5 @@ QString checkReportBytes(const QByteArray& report)
     }
     return QString();
 }
+
+} // namespace arvenna

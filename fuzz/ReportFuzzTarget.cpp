@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace arvenna;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString fault = checkReportBytes(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));

@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace arvenna;
+
 namespace {
 constexpr int kRuns = 7;
 
@@ -84,9 +86,6 @@ int main(int argc, char* argv[])
             loads.push_back(figures.milliseconds);
         }
     } catch (const DatabaseError& error) {
-        err << "load failed: " << error.message() << '\n';
-        return 1;
-    } catch (const CollectionError& error) {
         err << "load failed: " << error.message() << '\n';
         return 1;
     }

@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cstdio>
 
+using namespace arvenna;
+
 namespace {
 class QuietDialogue : public UserDialogue {
 public:

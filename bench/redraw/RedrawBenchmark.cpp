@@ -19,6 +19,8 @@
 #include <algorithm>
 #include <vector>
 
+using namespace arvenna;
+
 namespace {
 constexpr int kRedraws = 21;
 constexpr int kSelections = 400;
@@ -67,9 +69,6 @@ int main(int argc, char* argv[])
                 return 1;
         }
     } catch (const DatabaseError& error) {
-        err << "failed: " << error.message() << '\n';
-        return 1;
-    } catch (const CollectionError& error) {
         err << "failed: " << error.message() << '\n';
         return 1;
     }

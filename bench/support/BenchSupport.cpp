@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+namespace arvenna {
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -42,3 +44,5 @@ QString makeWorld(const QTemporaryDir& dir, QTextStream& err)
     const QString maker = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("make-world"));
     return runQuietly(maker, {world}, err) ? world : QString();
 }
+
+} // namespace arvenna

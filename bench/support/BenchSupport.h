@@ -8,6 +8,8 @@ class QElapsedTimer;
 class QTemporaryDir;
 class QTextStream;
 
+namespace arvenna {
+
 double median(std::vector<double> values);
 double milliseconds(const QElapsedTimer& timer);
 
@@ -18,3 +20,5 @@ bool runQuietly(const QString& program, const QStringList& arguments, QTextStrea
 // Generates the full synthetic world with make-world (beside the benchmark)
 // into dir; empty when that fails.
 QString makeWorld(const QTemporaryDir& dir, QTextStream& err);
+
+} // namespace arvenna

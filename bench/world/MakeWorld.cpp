@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTextStream>
 
+using namespace arvenna;
+
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace arvenna {
+
 namespace {
 // The land terrains of the surface, with their weight among the patches.
 struct Patch {
@@ -140,3 +142,5 @@ WorldPlan::WorldPlan(unsigned seed) : random(seed)
     for (int i = 0; i < 40; ++i)
         cells.push_back({101 + i / 10, (i % 10) * 3, 9 + (i / 10) % 3, 0, 0, false});
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include <random>
 #include <vector>
 
+namespace arvenna {
+
 // A synthetic full world, planned in memory before it is written: every
 // surface cell a province, terrains in patches with seas between them,
 // regions, rulers around their castles, cities and a few provinces below
@@ -40,3 +42,5 @@ struct WorldPlan {
 QString rowCode(int row);
 QString provinceCode(int row, int column);
 bool holdsCities(int terrain);
+
+} // namespace arvenna

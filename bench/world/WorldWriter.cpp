@@ -6,6 +6,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+namespace arvenna {
+
 namespace {
 QVariant nullable(const QString& text)
 {
@@ -199,3 +201,5 @@ void WorldWriter::writeInnerLocations()
                                       QString::number(plan_.pick(1, 40))};
               });
 }
+
+} // namespace arvenna

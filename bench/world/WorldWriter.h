@@ -8,6 +8,8 @@
 #include <functional>
 #include <vector>
 
+namespace arvenna {
+
 // Writes a planned world into a game database, all in one transaction.
 // Failures throw DatabaseError.
 class WorldWriter {
@@ -27,3 +29,5 @@ private:
     std::vector<int> cityIds_;     // per cell index, 0 for none
     std::vector<int> provinceIds_; // per cell index
 };
+
+} // namespace arvenna

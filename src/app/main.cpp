@@ -9,6 +9,8 @@
 #include <QCommandLineParser>
 #include <QSettings>
 
+using namespace arvenna;
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);

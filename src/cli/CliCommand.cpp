@@ -7,6 +7,8 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+namespace arvenna {
+
 namespace {
 // Qt names the executable's path in the usage line; name the command instead.
 QString commandHelp(const QCommandLineParser& parser, const QString& command)
@@ -67,8 +69,8 @@ int reportingFailures(const std::function<int()>& work)
         return work();
     } catch (const DatabaseError& error) {
         printMessage(error.message());
-    } catch (const CollectionError& error) {
-        printMessage(error.message());
     }
     return kExitFailure;
 }
+
+} // namespace arvenna

@@ -8,6 +8,8 @@
 
 class QCommandLineParser;
 
+namespace arvenna {
+
 enum ExitCode { kExitSuccess = 0, kExitFailure = 1, kExitUsage = 2 };
 
 // One command of the tool: "arvenna-map-cli NAME [OPTIONS]".
@@ -36,3 +38,5 @@ int reportingFailures(const std::function<int()>& work);
 // Results go to stdout, the program's messages to stderr.
 void printLine(const QString& text);
 void printMessage(const QString& text);
+
+} // namespace arvenna

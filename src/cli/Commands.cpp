@@ -1,5 +1,7 @@
 #include "CliCommand.h"
 
+namespace arvenna {
+
 int runListCommand(const QStringList& arguments);
 int runRepairCommand(const QStringList& arguments);
 int runCompactCommand(const QStringList& arguments);
@@ -19,3 +21,5 @@ const QList<CliCommand>& cliCommands()
     };
     return commands;
 }
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include "CliCommand.h"
 
+namespace arvenna {
+
 void ConsoleDialogue::inform(const QString&, const QString& text, MessageIcon)
 {
     printMessage(text);
@@ -18,3 +20,5 @@ std::optional<QString> ConsoleDialogue::askText(const QString&, const QString& p
     printMessage(prompt);
     return std::nullopt;
 }
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include "shell/UserDialogue.h"
 
+namespace arvenna {
+
 // The user dialogue of the command-line tool: messages go to stderr and
 // every question is answered yes (or OK); text questions are cancelled.
 class ConsoleDialogue : public UserDialogue {
@@ -10,3 +12,5 @@ public:
     DialogueAnswer ask(const QString& title, const QString& text, MessageIcon icon, DialogueButtons buttons) override;
     std::optional<QString> askText(const QString& title, const QString& prompt) override;
 };
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+using namespace arvenna;
+
 namespace {
 QString usage()
 {

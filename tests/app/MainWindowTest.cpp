@@ -26,6 +26,8 @@
 #include <QSettings>
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 QStringList texts(const QList<QAction*>& actions)
 {

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 class CliTest : public QObject {
     Q_OBJECT
 

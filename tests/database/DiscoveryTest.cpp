@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 const QString kTooOld = QStringLiteral(
     "The Database version is too old to be used by this version, please request an update.");

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 int provinceCount(const QString& path)
 {

@@ -2,9 +2,12 @@
 #include "TestHome.h"
 #include "database/Database.h"
 #include "database/DatabaseError.h"
+#include "database/Transaction.h"
 
 #include <QFileInfo>
 #include <QtTest>
+
+using namespace arvenna;
 
 class EngineTest : public QObject {
     Q_OBJECT
@@ -157,6 +160,43 @@ private slots:
         QCOMPARE(read.text(QStringLiteral("DBRepair")), QStringLiteral("2026-03-04T05:06:07"));
         QVERIFY(!read.dateTime(QStringLiteral("DBCompact")).isValid());
         QVERIFY(db.openRecordSet(QStringLiteral("SELECT * FROM LOCALS")).flag(QStringLiteral("PROVINCIASAFE")));
+    }
+    void transactionsKeepOrUndoWholeRuns()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QByteArray before = fileBytes(path);
+        const auto addContinent = [](Database& db, const QString& name) {
+            RecordSet continents = db.openRecordSet(QStringLiteral("SELECT * FROM CONTINENTES"));
+            continents.addNew();
+            continents.setValue(QStringLiteral("CONTDESCRIPTION"), name);
+            continents.update();
+        };
+        {
+            Database db = Database::open(path);
+            try {
+                Transaction transaction(db);
+                addContinent(db, QStringLiteral("Lost"));
+                throw DatabaseError(QStringLiteral("a stage failed"));
+            } catch (const DatabaseError&) {
+            }
+            {
+                Transaction transaction(db);
+                addContinent(db, QStringLiteral("Also lost")); // left without commit
+            }
+        }
+        QCOMPARE(fileBytes(path), before);
+
+        Database writer = Database::open(path);
+        Transaction transaction(writer);
+        addContinent(writer, QStringLiteral("Kept"));
+        transaction.commit();
+        Database reader = Database::open(path);
+        RecordSet continents = reader.openRecordSet(QStringLiteral("SELECT * FROM CONTINENTES"), RecordSetType::Snapshot);
+        QStringList names;
+        for (; !continents.isEOF(); continents.moveNext())
+            names << continents.text(QStringLiteral("CONTDESCRIPTION"));
+        QCOMPARE(names, QStringList{QStringLiteral("Kept")});
     }
 };
 

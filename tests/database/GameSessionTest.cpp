@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 class GameSessionTest : public QObject {
     Q_OBJECT
 

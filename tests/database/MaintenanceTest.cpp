@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 const QDateTime kNow(QDate(2026, 6, 1), QTime(12, 0));
 const QString kEarlier = QStringLiteral("2026-01-02T03:04:05");

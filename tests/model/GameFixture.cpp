@@ -2,6 +2,8 @@
 
 #include "database/Database.h"
 
+namespace arvenna {
+
 GameFixture::GameFixture(const QString& sql, const QString& source)
 {
     switchTo(source, sql);
@@ -22,3 +24,5 @@ Database& GameFixture::database()
 {
     return session.CurrentConnection->DatabaseConnection();
 }
+
+} // namespace arvenna

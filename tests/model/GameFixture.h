@@ -5,6 +5,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 
 // A copy of a built game database, changed by a few SQL statements and open
@@ -20,3 +22,5 @@ public:
     TestHome home;
     GameSession session;
 };
+
+} // namespace arvenna

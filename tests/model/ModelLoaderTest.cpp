@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 // Records what the map picture would be told while the model loads.
 class RecordingObserver : public MapLoadObserver {

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 template <typename Collection, typename Name>
 QStringList namesOf(const Collection& collection, Name name)
@@ -44,12 +46,12 @@ private slots:
         QCOMPARE(continentNames(continents), (QStringList{"North Reach", "Unkeyed", "Isle of Mist"}));
         QCOMPARE(continents.Item(2).ContinentName, QStringLiteral("Unkeyed"));
         QCOMPARE(&continents.Item(QStringLiteral("MIST")), &continents.Item(3));
-        QVERIFY_THROWS_EXCEPTION(CollectionError, continents.Item(0));
-        QVERIFY_THROWS_EXCEPTION(CollectionError, continents.Item(4));
-        QVERIFY_THROWS_EXCEPTION(CollectionError, continents.Item(QStringLiteral("2")));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, continents.Item(0));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, continents.Item(4));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, continents.Item(QStringLiteral("2")));
 
         // A taken key is refused and changes nothing.
-        QVERIFY_THROWS_EXCEPTION(CollectionError, continents.Add(QStringLiteral("Again"), 4, 0, QStringLiteral("mist")));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, continents.Add(QStringLiteral("Again"), 4, 0, QStringLiteral("mist")));
         QCOMPARE(continents.Count(), 3);
 
         continents.Remove(QStringLiteral("mist"));
@@ -199,8 +201,8 @@ private slots:
         QCOMPARE((QStringList{kinds.at(6).TerrainDescription, kinds.at(16).TerrainDescription}),
                  (QStringList{"Island", "Ruins"}));
         QCOMPARE((QList<bool>{kinds.at(6).AcceptInner, kinds.at(10).AcceptInner}), (QList<bool>{true, false}));
-        QVERIFY_THROWS_EXCEPTION(CollectionError, kinds.at(0));
-        QVERIFY_THROWS_EXCEPTION(CollectionError, kinds.at(17));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, kinds.at(0));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, kinds.at(17));
     }
 
     void valuesBeyondSixteenBitsFailCleanly()

@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 ReferenceList pair(const QStringList& names, const QStringList& ids, int selected = 0)
 {

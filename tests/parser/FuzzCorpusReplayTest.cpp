@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QtTest>
 
+using namespace arvenna;
+
 class FuzzCorpusReplayTest : public QObject {
     Q_OBJECT
 

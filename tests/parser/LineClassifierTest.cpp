@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 QStringList classify(LineClassifier& classifier, const QStringList& lines)
 {

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 class ParagraphWriterTest : public QObject {
     Q_OBJECT
 

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 struct CliRun {
     int exitCode = -1;

@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+namespace arvenna {
+
 // The sample reports beside the tests.
 inline QString sampleReport(const QString& name)
 {
@@ -39,3 +41,5 @@ inline void readText(ReadOutcome& outcome, const TestHome& home, const QByteArra
     home.writeFile(QStringLiteral("report.txt"), content);
     readInto(outcome, home.file(QStringLiteral("report.txt")), game);
 }
+
+} // namespace arvenna

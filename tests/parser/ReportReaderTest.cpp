@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 using Shown = ScriptedDialogue::Shown;
 

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 using Entries = QList<ExternalApplication>;
 
 namespace {

@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QtTest>
 
+using namespace arvenna;
+
 class SettingsTest : public QObject {
     Q_OBJECT
 

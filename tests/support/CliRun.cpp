@@ -3,6 +3,8 @@
 #include <QProcess>
 #include <QtGlobal>
 
+namespace arvenna {
+
 CliRun runCli(const QStringList& arguments)
 {
     QProcess process;
@@ -12,3 +14,5 @@ CliRun runCli(const QStringList& arguments)
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace arvenna {
+
 // One run of the built command-line tool: exit status, stdout and stderr.
 struct CliRun {
     int status;
@@ -11,3 +13,5 @@ struct CliRun {
 };
 
 CliRun runCli(const QStringList& arguments);
+
+} // namespace arvenna

@@ -1,5 +1,7 @@
 #include "ScriptedDialogue.h"
 
+namespace arvenna {
+
 void ScriptedDialogue::inform(const QString& title, const QString& text, MessageIcon icon)
 {
     shown.append({title, text, icon});
@@ -26,3 +28,5 @@ QStringList ScriptedDialogue::texts() const
         result << s.text;
     return result;
 }
+
+} // namespace arvenna

@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QString>
 
+namespace arvenna {
+
 // A user dialogue for tests: records every message and answers questions
 // from a queue (OK or Yes when the queue is empty).
 class ScriptedDialogue : public UserDialogue {
@@ -27,3 +29,5 @@ public:
 
     QStringList texts() const;
 };
+
+} // namespace arvenna

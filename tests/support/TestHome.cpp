@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+namespace arvenna {
+
 TestHome::TestHome()
 {
     if (!dir_.isValid())
@@ -64,3 +66,5 @@ void runSql(const QString& path, const QString& sql)
     }
     QSqlDatabase::removeDatabase(name);
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+namespace arvenna {
+
 // A throw-away program directory holding copies of the built game databases.
 class TestHome {
 public:
@@ -22,3 +24,5 @@ private:
 QByteArray fileBytes(const QString& path);
 // Runs SQL directly on a database file, bypassing the program (to set up cases).
 void runSql(const QString& path, const QString& sql);
+
+} // namespace arvenna

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 // A small world in the top-left corner, each province with one feature.
 struct ColouredWorld : MemoryMap {

@@ -4,6 +4,8 @@
 #include "view/Twips.h"
 #include "view/ViewCommands.h"
 
+namespace arvenna {
+
 QString rowCodeOf(int row)
 {
     return QString(QChar(u'a' + (row - 1) / 26)) + QChar(u'a' + (row - 1) % 26);
@@ -64,3 +66,5 @@ bool hasColour(const QImage& image, const QRect& pixels, const QColor& colour)
     }
     return false;
 }
+
+} // namespace arvenna

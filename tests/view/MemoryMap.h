@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QString>
 
+namespace arvenna {
+
 // A map built in memory: 100 columns, 100 surface rows ("aa" to "dv"), the
 // eleven terrains of the game databases, no provinces yet; and a view on it
 // as a newly opened map shows it.
@@ -28,3 +30,5 @@ QColor paletteColour16(int index);
 QColor pixelAt(const QImage& image, const MapView& view, MapCoord cell, double u, double v);
 // True when some pixel of the rectangle (pixels) has the colour.
 bool hasColour(const QImage& image, const QRect& pixels, const QColor& colour);
+
+} // namespace arvenna

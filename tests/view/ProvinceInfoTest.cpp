@@ -12,6 +12,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 // Redmoor (ab07): a ruled forest with a safe-haven city, nested and hidden
 // inner locations, a sewer down and a market of sell offers only.

@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 
 const QString kWorld = QStringLiteral(R"(

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using namespace arvenna;
+
 namespace {
 // The column (row) numbers whose ruler band holds label pixels.
 QList<int> labelledColumns(const MapPictures& pictures, const MapView& view)

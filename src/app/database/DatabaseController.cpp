@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 
+namespace arvenna {
+
 DatabaseController::DatabaseController(MainWindow& window, AppState& state, UserDialogue& dialogue)
     : window_(window), state_(state), dialogue_(dialogue)
 {
@@ -69,9 +71,9 @@ void DatabaseController::openMap(int index)
         LoadingPainter painter(state_.pictures.map, state_.model, state_.view,
                                state_.game.CurrentConnection->DatabaseConnection());
         openMapModel(state_.model, state_.game, &painter);
-    } catch (const std::runtime_error& error) { // DatabaseError or CollectionError
+    } catch (const DatabaseError& error) {
         closeMap();
-        dialogue_.inform(kProgramTitle, QString::fromStdString(error.what()), MessageIcon::Critical);
+        dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);
         return;
     }
     window_.showMapModel();
@@ -103,3 +105,5 @@ void DatabaseController::compact(int index)
 {
     compactFromMenu(state_.programDirectory, state_.databaseMenus.CompDBItem.value(index), dialogue_);
 }
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+namespace arvenna {
+
 struct AppState;
 class MainWindow;
 class UserDialogue;
@@ -29,3 +31,5 @@ private:
     AppState& state_;
     UserDialogue& dialogue_;
 };
+
+} // namespace arvenna

@@ -16,6 +16,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+namespace arvenna {
+
 namespace {
 template <typename W>
 W* named(W* widget, const char* name)
@@ -254,3 +256,5 @@ void MaintenancePanel::showProvince(const ProvinceInfo& info)
     }
     LstInner->setCurrentRow(info.LstInnerSelected);
 }
+
+} // namespace arvenna

@@ -9,6 +9,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+
+namespace arvenna {
+
 struct ProvinceInfo;
 struct ReferenceLists;
 
@@ -65,3 +68,5 @@ public:
 private:
     QList<QWidget*> editingInputs_;
 };
+
+} // namespace arvenna

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace arvenna {
+
 AboutWindow::AboutWindow(const QString& programDirectory, QWidget* owner)
     : QDialog(owner)
 {
@@ -45,3 +47,5 @@ AboutWindow::AboutWindow(const QString& programDirectory, QWidget* owner)
     layout->addWidget(buttons);
     setMinimumWidth(360);
 }
+
+} // namespace arvenna

@@ -10,6 +10,8 @@
 #include <QList>
 #include <QString>
 
+namespace arvenna {
+
 // The application-wide values of the desktop program.
 struct AppState {
     QString programDirectory;
@@ -21,3 +23,5 @@ struct AppState {
     DatabaseMenus databaseMenus;
     QList<ExternalApplication> externalApplications;
 };
+
+} // namespace arvenna

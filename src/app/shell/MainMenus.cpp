@@ -7,6 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+namespace arvenna {
+
 namespace {
 QMenu* namedMenu(QMenu* parent, const QString& name, const QString& caption)
 {
@@ -91,3 +93,5 @@ QList<QAction*> rebuildMenuList(QMenu* menu, QList<QAction*>& entries, const QSt
     }
     return entries;
 }
+
+} // namespace arvenna

@@ -9,6 +9,8 @@ class QMenu;
 class QMenuBar;
 class QObject;
 
+namespace arvenna {
+
 // The menu bar of the main window. Objects carry the names players and tests
 // know them by ("cloMap", "RepHead", ...); entries of a run-time list share
 // their list's name and keep their position in the property "index".
@@ -47,3 +49,5 @@ struct MainMenus {
 // The entries of a run-time list become one action per caption, in order.
 QList<QAction*> rebuildMenuList(QMenu* menu, QList<QAction*>& entries, const QStringList& captions,
                                 const QString& listName, QAction* before = nullptr);
+
+} // namespace arvenna

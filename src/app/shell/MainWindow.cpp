@@ -28,6 +28,8 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 
+namespace arvenna {
+
 namespace {
 const QString kCaption = QStringLiteral("MapViewer");
 }
@@ -224,7 +226,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::startExternalApplication(int index)
 {
     const ExternalApplication& entry = state_.externalApplications.at(index);
-    if (!::startExternalApplication(entry, state_.game.CurrentDBName))
+    if (!arvenna::startExternalApplication(entry, state_.game.CurrentDBName))
         dialogue_.inform(kProgramTitle, QStringLiteral("Could not start [") + entry.commandLine + QLatin1Char(']'),
                          MessageIcon::Critical);
 }
@@ -234,3 +236,5 @@ void MainWindow::showAbout()
     auto* about = new AboutWindow(state_.programDirectory, this);
     about->show();
 }
+
+} // namespace arvenna

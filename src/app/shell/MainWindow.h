@@ -5,6 +5,10 @@
 #include <QMainWindow>
 #include <memory>
 
+class QLabel;
+
+namespace arvenna {
+
 struct AppState;
 class DatabaseController;
 class InfoPanel;
@@ -15,7 +19,6 @@ struct ProvinceInfo;
 enum class ModePanel;
 class MaintenancePanel;
 class MarketPanel;
-class QLabel;
 class TerrainLegend;
 class UserDialogue;
 
@@ -84,3 +87,5 @@ private:
     TerrainLegend* legend_;
     bool exitConfirmed_ = false;
 };
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+namespace arvenna {
+
 namespace {
 QString picturePath(const QString& programDirectory, const QString& fileName)
 {
@@ -23,3 +25,5 @@ QIcon programIcon(const QString& programDirectory, const QString& fileName)
     const QPixmap picture = programPicture(programDirectory, fileName);
     return picture.isNull() ? QIcon() : QIcon(picture);
 }
+
+} // namespace arvenna

@@ -12,6 +12,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+namespace arvenna {
+
 PreferencesWindow::PreferencesWindow(const QString& repsDirectory, const QString& programDirectory, QWidget* owner)
     : QDialog(owner)
 {
@@ -62,3 +64,5 @@ void PreferencesWindow::setChosenDirectory(const QString& directory)
     Dir1_->scrollTo(index);
     path_->setText(QDir(directory).absolutePath());
 }
+
+} // namespace arvenna

@@ -6,6 +6,8 @@ class QFileSystemModel;
 class QLineEdit;
 class QTreeView;
 
+namespace arvenna {
+
 // Chooses the reports directory: a directory list and OK.
 class PreferencesWindow : public QDialog {
     Q_OBJECT
@@ -20,3 +22,5 @@ private:
     QTreeView* Dir1_;
     QLineEdit* path_;
 };
+
+} // namespace arvenna

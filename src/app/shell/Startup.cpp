@@ -6,6 +6,8 @@
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
 
+namespace arvenna {
+
 std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDialogue& dialogue)
 {
     auto window = std::make_unique<MainWindow>(state, dialogue);
@@ -16,3 +18,5 @@ std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDi
         return nullptr;
     return window;
 }
+
+} // namespace arvenna

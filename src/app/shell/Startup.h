@@ -2,8 +2,11 @@
 
 #include <memory>
 
-class MainWindow;
 class QSettings;
+
+namespace arvenna {
+
+class MainWindow;
 class UserDialogue;
 struct AppState;
 
@@ -11,3 +14,5 @@ struct AppState;
 // directory, the database discovery. Null when the program cannot go on
 // because no game database lies beside it.
 std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDialogue& dialogue);
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+namespace arvenna {
+
 namespace {
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
@@ -83,3 +85,5 @@ void WidgetDialogue::setBusy(bool busy)
     else
         QApplication::restoreOverrideCursor();
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 class QWidget;
 
+namespace arvenna {
+
 // Message boxes and input boxes of the desktop program.
 class WidgetDialogue : public UserDialogue {
 public:
@@ -18,3 +20,5 @@ public:
 private:
     QWidget* parent_ = nullptr;
 };
+
+} // namespace arvenna

@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+namespace arvenna {
+
 InfoPanel::InfoPanel(QWidget* parent)
     : QTabWidget(parent)
 {
@@ -36,3 +38,5 @@ void InfoPanel::showProvince(const ProvinceInfo& info)
     LstShowDet->addItems(info.LstShowDet);
     Text4->setText(info.Text4);
 }
+
+} // namespace arvenna

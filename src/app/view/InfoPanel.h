@@ -4,6 +4,9 @@
 
 class QLineEdit;
 class QListWidget;
+
+namespace arvenna {
+
 struct ProvinceInfo;
 
 // The information tab: the selected province's details list and its region.
@@ -16,3 +19,5 @@ public:
     QListWidget* LstShowDet;
     QLineEdit* Text4;
 };
+
+} // namespace arvenna

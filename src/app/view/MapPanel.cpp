@@ -10,6 +10,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace arvenna {
+
 namespace {
 QToolButton* scrollButton(const QString& programDirectory, const QString& picture, const QString& tip,
                           const QString& name, int index, QWidget* parent)
@@ -87,3 +89,5 @@ void MapPanel::showView(const MapView& view)
         button->setEnabled(open);
     map->setPlaceholder(open ? QString() : QStringLiteral("Choose a game from the Database menu to open its map."));
 }
+
+} // namespace arvenna

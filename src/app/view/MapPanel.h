@@ -3,9 +3,12 @@
 #include <QWidget>
 #include <array>
 
-class MapWindowWidget;
 class QLineEdit;
 class QToolButton;
+
+namespace arvenna {
+
+class MapWindowWidget;
 struct MapPictures;
 struct MapView;
 
@@ -25,3 +28,5 @@ public:
     QLineEdit* Text3;                     // columns shown
     QLineEdit* Text2;                     // rows shown
 };
+
+} // namespace arvenna

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace arvenna {
+
 MapWindowWidget::MapWindowWidget(const MapPictures& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures)
 {
@@ -39,3 +41,5 @@ void MapWindowWidget::mousePressEvent(QMouseEvent* event)
     if (QRectF(QPointF(0, 0), QSizeF(pictures_.map.size())).contains(onMap))
         emit mapPressed(onMap * kTwipsPerPixel, event->button());
 }
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QWidget>
 
+namespace arvenna {
+
 struct MapPictures;
 
 // The map window: the map picture with its column ruler above and its row
@@ -26,3 +28,5 @@ private:
     const MapPictures& pictures_;
     QString placeholder_;
 };
+
+} // namespace arvenna

@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+namespace arvenna {
+
 MarketPanel::MarketPanel(QWidget* parent)
     : QTabWidget(parent)
 {
@@ -33,3 +35,5 @@ void MarketPanel::showProvince(const ProvinceInfo& info)
     LstMarket->clear();
     LstMarket->addItems(info.LstMarket);
 }
+
+} // namespace arvenna

@@ -4,6 +4,9 @@
 
 class QLineEdit;
 class QListWidget;
+
+namespace arvenna {
+
 struct ProvinceInfo;
 
 // The market tab: the offers known for the selected province's city.
@@ -16,3 +19,5 @@ public:
     QLineEdit* OutMarketProv1;
     QListWidget* LstMarket;
 };
+
+} // namespace arvenna

@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+namespace arvenna {
+
 OverviewWidget::OverviewWidget(const MapPictures& pictures, const MapModel& model, const MapView& view, QWidget* parent)
     : QWidget(parent), pictures_(pictures), model_(model), view_(view)
 {
@@ -21,3 +23,5 @@ void OverviewWidget::paintEvent(QPaintEvent*)
     }
     painter.drawImage(0, 0, pictures_.overviewWithFrame(model_, view_));
 }
+
+} // namespace arvenna

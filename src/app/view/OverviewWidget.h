@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace arvenna {
+
 struct MapModel;
 struct MapPictures;
 struct MapView;
@@ -20,3 +22,5 @@ private:
     const MapModel& model_;
     const MapView& view_;
 };
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include <QGridLayout>
 #include <QLabel>
 
+namespace arvenna {
+
 namespace {
 QString swatchStyle(const QColor& colour)
 {
@@ -66,3 +68,5 @@ QList<QColor> TerrainLegend::swatchColours() const
         colours << swatch->property("colour").value<QColor>();
     return colours;
 }
+
+} // namespace arvenna

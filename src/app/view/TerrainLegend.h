@@ -6,6 +6,8 @@
 
 class QLabel;
 
+namespace arvenna {
+
 // The colour legend of the terrains beside the map: a swatch and a caption
 // with the days to cross on foot.
 class TerrainLegend : public QWidget {
@@ -22,3 +24,5 @@ public:
 private:
     QList<QLabel*> swatches_;
 };
+
+} // namespace arvenna

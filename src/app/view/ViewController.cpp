@@ -19,6 +19,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+namespace arvenna {
+
 ViewController::ViewController(MainWindow& window, AppState& state, UserDialogue& dialogue)
     : window_(window), state_(state), dialogue_(dialogue)
 {
@@ -45,7 +47,7 @@ void ViewController::mapLoaded()
 
 void ViewController::mapClosed()
 {
-    ::mapClosed(state_.view);
+    arvenna::mapClosed(state_.view);
     state_.pictures.layOut(state_.view);
     showView();
 }
@@ -145,3 +147,5 @@ void ViewController::showCitySkills(QListWidgetItem* item)
     if (!message.isEmpty())
         dialogue_.inform(kProgramTitle, message, MessageIcon::Information);
 }
+
+} // namespace arvenna

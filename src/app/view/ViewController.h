@@ -3,10 +3,13 @@
 #include <QObject>
 #include <QPointF>
 
+class QListWidgetItem;
+
+namespace arvenna {
+
 struct AppState;
 struct ViewChange;
 class MainWindow;
-class QListWidgetItem;
 class UserDialogue;
 
 // The map view's commands: display modes, zoom, scrolling, selecting a
@@ -37,3 +40,5 @@ private:
     AppState& state_;
     UserDialogue& dialogue_;
 };
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 
+namespace arvenna {
+
 int runListCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
@@ -23,3 +25,5 @@ int runListCommand(const QStringList& arguments)
         printLine(caption);
     return kExitSuccess;
 }
+
+} // namespace arvenna

@@ -5,6 +5,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+namespace arvenna {
+
 namespace {
 int runMaintenance(const QStringList& arguments, const QString& summary, const QString& repairRequest,
                    const QString& compactRequest)
@@ -43,3 +45,5 @@ int runCompactCommand(const QStringList& arguments)
                           QStringLiteral("Compacts a game database (work files in the program directory)."),
                           QString(), kCompactRequest);
 }
+
+} // namespace arvenna

@@ -10,6 +10,8 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+namespace arvenna {
+
 namespace {
 // The game as the "&Database" menu would open it, so the report is checked
 // against the same description.
@@ -80,3 +82,5 @@ int runReadCommand(const QStringList& arguments)
         printMessage(state.failure);
     return read ? kExitSuccess : kExitFailure;
 }
+
+} // namespace arvenna

@@ -8,6 +8,8 @@
 
 #include <QCommandLineParser>
 
+namespace arvenna {
+
 namespace {
 const QStringList kModeNames{QStringLiteral("info"),     QStringLiteral("travel"), QStringLiteral("continent"),
                              QStringLiteral("ruler"),    QStringLiteral("alliance"), QStringLiteral("change"),
@@ -114,3 +116,5 @@ int runRenderCommand(const QStringList& arguments)
     }
     return kExitSuccess;
 }
+
+} // namespace arvenna

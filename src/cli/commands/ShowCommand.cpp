@@ -9,6 +9,8 @@
 #include <QCommandLineParser>
 #include <optional>
 
+namespace arvenna {
+
 namespace {
 // The grid place of a province code such as "ab07", when the grid has it.
 std::optional<MapCoord> placeOf(const MapModel& model, const QString& code)
@@ -54,3 +56,5 @@ int runShowCommand(const QStringList& arguments)
         return int(kExitSuccess);
     });
 }
+
+} // namespace arvenna

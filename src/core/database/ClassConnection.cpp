@@ -2,6 +2,8 @@
 
 #include "DatabaseError.h"
 
+namespace arvenna {
+
 void ClassConnection::setDatabaseConnection(Database database)
 {
     database_ = std::move(database);
@@ -27,3 +29,5 @@ void ClassConnection::ConnectionClose()
     database_->close();
     database_.reset();
 }
+
+} // namespace arvenna

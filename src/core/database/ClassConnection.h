@@ -5,6 +5,8 @@
 #include <QString>
 #include <optional>
 
+namespace arvenna {
+
 // The connection to the open game database, through which every reader and
 // writer opens its record sets.
 class ClassConnection {
@@ -26,3 +28,5 @@ private:
     QString dbName_;
     std::optional<Database> database_;
 };
+
+} // namespace arvenna

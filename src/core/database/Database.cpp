@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QSqlError>
 
+namespace arvenna {
+
 bool isEngineDatabaseFile(const QString& path)
 {
     static const QByteArray signature("SQLite format 3\0", 16);
@@ -79,3 +81,5 @@ QSqlDatabase Database::connection() const
         throw DatabaseError(QStringLiteral("The database is closed."));
     return connection_->database();
 }
+
+} // namespace arvenna

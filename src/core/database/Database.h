@@ -7,6 +7,9 @@
 #include <memory>
 
 class QSqlDatabase;
+
+namespace arvenna {
+
 struct SqlConnection;
 
 // One open game database file. Opening never creates a file: a missing file
@@ -41,3 +44,5 @@ private:
 
 // True when the file starts with the engine's signature. Never creates it.
 bool isEngineDatabaseFile(const QString& path);
+
+} // namespace arvenna

@@ -1,5 +1,7 @@
 #include "DatabaseCaption.h"
 
+namespace arvenna {
+
 QString databaseMenuCaption(const QString& description, const QString& fileName)
 {
     return description + QStringLiteral(" [") + fileName + QLatin1Char(']');
@@ -17,3 +19,5 @@ QString descriptionFromCaption(const QString& caption)
 {
     return caption.left(caption.indexOf(QLatin1Char('['))).trimmed();
 }
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+namespace arvenna {
+
 // "Arvenna G2 [Arvenna.mdb]": the description, " [", the file name and "]".
 QString databaseMenuCaption(const QString& description, const QString& fileName);
 
@@ -12,3 +14,5 @@ std::optional<QString> fileNameFromCaption(const QString& caption);
 
 // The description part: the text before the first "[", blanks trimmed.
 QString descriptionFromCaption(const QString& caption);
+
+} // namespace arvenna

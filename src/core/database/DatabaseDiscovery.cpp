@@ -10,6 +10,8 @@
 #include <QDir>
 #include <optional>
 
+namespace arvenna {
+
 namespace {
 const QString kVersionTitle = QStringLiteral("Database Version...?");
 const QString kTooOld = QStringLiteral(
@@ -114,3 +116,5 @@ DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenu
     }
     return DiscoveryOutcome::Listed;
 }
+
+} // namespace arvenna

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace arvenna {
+
 class UserDialogue;
 
 enum class DiscoveryOutcome {
@@ -23,3 +25,5 @@ QStringList gameDatabaseFiles(const QString& programDirectory);
 DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenus& menus,
                                    UserDialogue& dialogue,
                                    const QDateTime& now = QDateTime::currentDateTime());
+
+} // namespace arvenna

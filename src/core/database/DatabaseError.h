@@ -3,7 +3,10 @@
 #include <QString>
 #include <stdexcept>
 
-// Every failure of the database engine layer reaches the caller as this error.
+namespace arvenna {
+
+// Every failure of the database engine layer, and every failed lookup or
+// taken key in the model's collections, reaches the caller as this error.
 class DatabaseError : public std::runtime_error {
 public:
     explicit DatabaseError(const QString& message)
@@ -13,3 +16,5 @@ public:
 private:
     QString message_;
 };
+
+} // namespace arvenna

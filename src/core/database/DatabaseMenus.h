@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace arvenna {
+
 // The captions of the three database menu lists and whether "Database &Tools"
 // is shown. Each list keeps at least its first entry.
 struct DatabaseMenus {
@@ -12,3 +14,5 @@ struct DatabaseMenus {
 
     bool operator==(const DatabaseMenus&) const = default;
 };
+
+} // namespace arvenna

@@ -12,6 +12,8 @@
 #include <QTemporaryFile>
 #include <cstdio>
 
+namespace arvenna {
+
 namespace {
 
 struct SchemaEntry {
@@ -143,3 +145,5 @@ bool replaceFileWithCopy(const QString& source, const QString& target)
     }
     return out.commit();
 }
+
+} // namespace arvenna

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+namespace arvenna {
+
 GameSession::OpenResult GameSession::openFromCaption(const QString& caption, const QString& programDirectory)
 {
     const QString trimmed = caption.trimmed();
@@ -33,3 +35,5 @@ void GameSession::close()
     CurrentDBName.clear();
     CurrentDBDesc.clear();
 }
+
+} // namespace arvenna

@@ -5,6 +5,8 @@
 #include <QString>
 #include <memory>
 
+namespace arvenna {
+
 // The game that is open: the connection and the names that go with it.
 struct GameSession {
     std::unique_ptr<ClassConnection> CurrentConnection;
@@ -25,3 +27,5 @@ struct GameSession {
     // Closes the connection and forgets the game.
     void close();
 };
+
+} // namespace arvenna

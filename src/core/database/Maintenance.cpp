@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace arvenna {
+
 namespace {
 const QString kTitle = QStringLiteral("Database Repair...?");
 
@@ -98,3 +100,5 @@ bool compactFromMenu(const QString& programDirectory, const QString& caption, Us
 {
     return runOnFileFromCaption(programDirectory, caption, QString(), kCompactRequest, dialogue);
 }
+
+} // namespace arvenna

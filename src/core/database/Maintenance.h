@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace arvenna {
+
 class UserDialogue;
 
 inline const QString kRepairWorkFile = QStringLiteral("TempDB.MDB");
@@ -21,3 +23,5 @@ bool repairAndCompact(const QString& programDirectory, const QString& path,
 // The repair or compaction chosen from a maintenance menu entry.
 bool repairFromMenu(const QString& programDirectory, const QString& caption, UserDialogue& dialogue);
 bool compactFromMenu(const QString& programDirectory, const QString& caption, UserDialogue& dialogue);
+
+} // namespace arvenna

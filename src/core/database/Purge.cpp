@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+namespace arvenna {
+
 PurgeResult purgeOpenDatabase(GameSession& session, UserDialogue& dialogue)
 {
     const QString path = session.CurrentDBName;
@@ -22,3 +24,5 @@ PurgeResult purgeOpenDatabase(GameSession& session, UserDialogue& dialogue)
     }
     return PurgeResult::Deleted;
 }
+
+} // namespace arvenna

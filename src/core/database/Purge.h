@@ -1,5 +1,7 @@
 #pragma once
 
+namespace arvenna {
+
 struct GameSession;
 class UserDialogue;
 
@@ -8,3 +10,5 @@ enum class PurgeResult { Declined, Deleted, DeleteFailed };
 // Asks whether the open database is to be deleted; on Yes closes the game
 // and deletes its file.
 PurgeResult purgeOpenDatabase(GameSession& session, UserDialogue& dialogue);
+
+} // namespace arvenna

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QSqlRecord>
 
+namespace arvenna {
+
 namespace {
 const QString kRowIdAlias = QStringLiteral("arvenna_rowid_");
 
@@ -340,3 +342,5 @@ void RecordSet::close()
     open_ = false;
     connection_.reset();
 }
+
+} // namespace arvenna

@@ -10,6 +10,8 @@
 #include <memory>
 #include <vector>
 
+namespace arvenna {
+
 struct SqlConnection;
 
 enum class RecordSetType {
@@ -85,3 +87,5 @@ private:
 
 // A date and time as the game databases store it.
 QString storedDateTime(const QDateTime& when);
+
+} // namespace arvenna

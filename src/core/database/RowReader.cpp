@@ -6,6 +6,8 @@
 #include <QSqlDriver>
 #include <sqlite3.h>
 
+namespace arvenna {
+
 namespace {
 sqlite3* engineHandle(const QSqlDatabase& connection)
 {
@@ -128,3 +130,5 @@ qint64 RowReader::integer(int column) const
 {
     return sqlite3_column_int64(statement_, column);
 }
+
+} // namespace arvenna

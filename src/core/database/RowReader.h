@@ -5,8 +5,11 @@
 #include <QVariant>
 #include <QVariantList>
 
-class Database;
 struct sqlite3_stmt;
+
+namespace arvenna {
+
+class Database;
 
 // Reads the rows of one query once, front to back, columns by position,
 // keeping nothing and converting only the values asked for: for large reads
@@ -38,3 +41,5 @@ private:
     sqlite3_stmt* statement_ = nullptr;
     bool finished_ = false; // the engine would start the query again after its end
 };
+
+} // namespace arvenna

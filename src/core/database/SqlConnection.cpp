@@ -5,6 +5,8 @@
 #include <QAtomicInt>
 #include <QSqlError>
 
+namespace arvenna {
+
 namespace {
 QString nextConnectionName()
 {
@@ -58,3 +60,5 @@ QString quotedIdentifier(const QString& identifier)
     escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
+
+} // namespace arvenna

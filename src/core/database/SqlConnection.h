@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantList>
 
+namespace arvenna {
+
 // A named Qt Sql connection, removed when its last user lets go of it.
 // Shared by a Database and the record sets opened on it.
 struct SqlConnection {
@@ -22,3 +24,5 @@ struct SqlConnection {
 
 // A table or field name as SQL text; names cannot be bound as values.
 QString quotedIdentifier(const QString& identifier);
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include "ModelValues.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 CollectAlliance::CollectAlliance(Database& database)
 {
     RecordSet rows = database.openRecordSet(QStringLiteral("Select * From Alliances"), RecordSetType::Snapshot);
@@ -20,3 +22,5 @@ ClassAlliance& CollectAlliance::Add(const QString& AllianceName, qint16 Alliance
     return store(std::make_unique<ClassAlliance>(ClassAlliance{AllianceDesc, AllianceColour, AllianceID, AllianceName}),
                  key);
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 
 struct ClassAlliance {
@@ -22,3 +24,5 @@ public:
     ClassAlliance& Add(const QString& AllianceName, qint16 AllianceID, qint32 AllianceColour,
                        const QString& AllianceDesc, const QString& key = {});
 };
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include "ModelValues.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 CollectCharacter::CollectCharacter(Database& database)
 {
     RecordSet rows = database.openRecordSet(QStringLiteral("Select * From CHARACTERS"), RecordSetType::Snapshot);
@@ -27,3 +29,5 @@ ClassCharacter& CollectCharacter::Add(qint16 CharacterID, const QString& Charact
                                                                  CharacterNo, CharacterName, CharacterID}),
                  key);
 }
+
+} // namespace arvenna

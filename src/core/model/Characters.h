@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 
 struct ClassCharacter {
@@ -27,3 +29,5 @@ public:
                         const QString& CharacterFaction, const QString& CharacterLoyalty, qint16 CharacterMaxAura,
                         const QString& CharacterLastLocation, qint16 CharacterTurn, const QString& key = {});
 };
+
+} // namespace arvenna

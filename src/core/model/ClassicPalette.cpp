@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace arvenna {
+
 qint32 storedColour(int red, int green, int blue)
 {
     return qint32((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
@@ -26,3 +28,5 @@ qint32 paletteColour(qint64 index)
         return palette[0];
     return palette[std::size_t(index)];
 }
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+namespace arvenna {
+
 // Colours as the game databases store them: 0x00BBGGRR, red in the low byte.
 qint32 storedColour(int red, int green, int blue);
 QColor toQColor(qint32 stored);
@@ -11,3 +13,5 @@ QColor toQColor(qint32 stored);
 // grey, blue, green, cyan, red, magenta, yellow, white) as a stored colour.
 // An index outside the palette gives black.
 qint32 paletteColour(qint64 index);
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include "ModelValues.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 CollectContinents::CollectContinents(Database& database)
 {
     RecordSet rows = database.openRecordSet(QStringLiteral("SELECT * FROM CONTINENTES"), RecordSetType::Snapshot);
@@ -18,3 +20,5 @@ ClassContinents& CollectContinents::Add(const QString& ContinentName, qint16 Con
 {
     return store(std::make_unique<ClassContinents>(ClassContinents{ContinentColor, ContinentId, ContinentName}), key);
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 
 struct ClassContinents {
@@ -21,3 +23,5 @@ public:
     ClassContinents& Add(const QString& ContinentName, qint16 ContinentId, qint32 ContinentColor,
                          const QString& key = {});
 };
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include "ModelValues.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 void ClassCoordinates::setCoordCode(const QString& code)
 {
     code_ = formatTwoDigits(code);
@@ -36,3 +38,5 @@ void CollectYCoord::Init(Database& database, bool ByNum)
     }
     *this = std::move(filled);
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 
 // One column or row of the grid: its position and its code. A numeric code
@@ -36,3 +38,5 @@ class CollectYCoord : public CollectCoordinates {
 public:
     void Init(Database& database, bool ByNum);
 };
+
+} // namespace arvenna

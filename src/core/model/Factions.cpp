@@ -2,6 +2,8 @@
 
 #include "database/Database.h"
 
+namespace arvenna {
+
 CollectFactions::CollectFactions(Database& database)
 {
     RecordSet rows =
@@ -17,3 +19,5 @@ ClassFaction& CollectFactions::Add(const QString& FactionName, const QString& Fa
 {
     return store(std::make_unique<ClassFaction>(ClassFaction{FactionContact, FactionNumber, FactionName}), key);
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 
 struct ClassFaction {
@@ -21,3 +23,5 @@ public:
     ClassFaction& Add(const QString& FactionName, const QString& FactionNumber, const QString& FactionContact,
                       const QString& key = {});
 };
+
+} // namespace arvenna

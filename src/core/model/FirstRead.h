@@ -2,6 +2,8 @@
 
 #include <memory>
 
+namespace arvenna {
+
 // Sub-objects of the model's records exist from their first read: an empty
 // one is made when the slot is still empty.
 template <typename Part>
@@ -11,3 +13,5 @@ Part& createdOnFirstRead(std::unique_ptr<Part>& slot)
         slot = std::make_unique<Part>();
     return *slot;
 }
+
+} // namespace arvenna

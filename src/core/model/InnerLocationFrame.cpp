@@ -3,6 +3,8 @@
 #include "ReferenceLists.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 void showInnerLocation(InnerLocationFrame& frame, Database& database, const ReferenceList& innerTypes,
                        const QString& id)
 {
@@ -32,3 +34,5 @@ void showInnerLocation(InnerLocationFrame& frame, Database& database, const Refe
     if (position >= 0)
         frame.typePosition = int(position);
 }
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 struct ReferenceList;
 
@@ -25,3 +27,5 @@ struct InnerLocationFrame {
 // list; no change when none matches). Engine failures throw DatabaseError.
 void showInnerLocation(InnerLocationFrame& frame, Database& database, const ReferenceList& innerTypes,
                        const QString& id);
+
+} // namespace arvenna

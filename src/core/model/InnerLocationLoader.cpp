@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace arvenna {
+
 namespace {
 struct InnerRow {
     qint64 province = 0;
@@ -87,3 +89,5 @@ void loadInnerLocations(Database& database, const QHash<qint64, ClassProvincia*>
         }
     }
 }
+
+} // namespace arvenna

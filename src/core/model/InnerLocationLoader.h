@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+namespace arvenna {
+
 class ClassProvincia;
 class Database;
 
@@ -11,3 +13,5 @@ class Database;
 // each of those. Rows of unknown provinces, rows whose parent is not a
 // first-level inner location of the same province, and deeper levels stay out.
 void loadInnerLocations(Database& database, const QHash<qint64, ClassProvincia*>& provincesById);
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include "KeyedCollection.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 InnerTypeArray::InnerTypeArray(Database& database)
 {
     RecordSet rows = database.openRecordSet(QStringLiteral("SELECT * FROM INNERTYPES"), RecordSetType::Snapshot);
@@ -14,6 +16,8 @@ InnerTypeArray::InnerTypeArray(Database& database)
 const InnerTypeArray::Entry& InnerTypeArray::at(int position) const
 {
     if (position < 1 || position > count())
-        throw CollectionError(QStringLiteral("No kind of inner location at position %1.").arg(position));
+        throw DatabaseError(QStringLiteral("No kind of inner location at position %1.").arg(position));
     return entries_[std::size_t(position - 1)];
 }
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include <QString>
 #include <vector>
 
+namespace arvenna {
+
 class Database;
 
 // The kinds of inner location, numbered from 1 in the order of the
@@ -18,9 +20,11 @@ public:
     explicit InnerTypeArray(Database& database);
 
     int count() const { return int(entries_.size()); }
-    // Throws CollectionError for a position outside 1 to count().
+    // Throws DatabaseError for a position outside 1 to count().
     const Entry& at(int position) const;
 
 private:
     std::vector<Entry> entries_;
 };
+
+} // namespace arvenna

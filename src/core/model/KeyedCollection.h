@@ -1,21 +1,13 @@
 #pragma once
 
+#include "database/DatabaseError.h"
+
 #include <QHash>
 #include <QString>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
-// A failed lookup or a taken key in one of the model's collections.
-class CollectionError : public std::runtime_error {
-public:
-    explicit CollectionError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
-};
+namespace arvenna {
 
 // Records in insertion order, found by 1-based position or by a text key
 // that ignores letter case. The collection owns its records; references to
@@ -94,7 +86,7 @@ protected:
         const QString folded = foldedKey(key);
         if (!folded.isEmpty()) {
             if (byKey_.contains(folded))
-                throw CollectionError(
+                throw DatabaseError(
                     QStringLiteral("This key is already associated with an element of this collection: '%1'.").arg(key));
             byKey_.insert(folded, record.get());
         }
@@ -109,7 +101,7 @@ private:
     std::size_t index(int position) const
     {
         if (position < 1 || position > Count())
-            throw CollectionError(QStringLiteral("Item not found in this collection: position %1 of %2.")
+            throw DatabaseError(QStringLiteral("Item not found in this collection: position %1 of %2.")
                                       .arg(position)
                                       .arg(Count()));
         return std::size_t(position - 1);
@@ -121,7 +113,7 @@ private:
         if (it != byKey_.constEnd())
             return it.value();
         if (required)
-            throw CollectionError(QStringLiteral("Item not found in this collection: key '%1'.").arg(key));
+            throw DatabaseError(QStringLiteral("Item not found in this collection: key '%1'.").arg(key));
         return nullptr;
     }
 
@@ -129,3 +121,5 @@ private:
     std::vector<QString> keys_; // folded key per position, empty when stored without one
     QHash<QString, Record*> byKey_;
 };
+
+} // namespace arvenna

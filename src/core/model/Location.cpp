@@ -2,6 +2,8 @@
 
 #include "FirstRead.h"
 
+namespace arvenna {
+
 ClassMarket& CollectMarket::Add(qint16 TransItemQuant, qint16 TransItemPrice, qint16 TransItemID,
                                 qint16 TransactionTurn, const QString& key)
 {
@@ -13,8 +15,8 @@ ClassMarket& CollectMarket::Add(qint16 TransItemQuant, qint16 TransItemPrice, qi
 ClassLocation::ClassLocation() = default;
 ClassLocation::~ClassLocation() = default;
 
-::CollecInnerLocation& ClassLocation::CollecInnerLocation() { return createdOnFirstRead(inner_); }
-const ::CollecInnerLocation& ClassLocation::CollecInnerLocation() const { return createdOnFirstRead(inner_); }
+arvenna::CollecInnerLocation& ClassLocation::CollecInnerLocation() { return createdOnFirstRead(inner_); }
+const arvenna::CollecInnerLocation& ClassLocation::CollecInnerLocation() const { return createdOnFirstRead(inner_); }
 CollecMArketSell& ClassLocation::CollecMArketSell() { return createdOnFirstRead(sell_); }
 const CollectMarket& ClassLocation::CollecMArketSell() const { return createdOnFirstRead(sell_); }
 CollecMArketBuy& ClassLocation::CollecMArketBuy() { return createdOnFirstRead(buy_); }
@@ -35,3 +37,5 @@ ClassLocation& CollecInnerLocation::Add(qint16 LocationID, const QString& Locati
     location->LocalBlocked = LocalBlocked;
     return store(std::move(location), key);
 }
+
+} // namespace arvenna

@@ -5,6 +5,8 @@
 #include <QString>
 #include <memory>
 
+namespace arvenna {
+
 // One market offer seen in a city.
 struct ClassMarket {
     qint16 TransactionTurn = 0;
@@ -43,15 +45,15 @@ public:
     QString LocationNo;
     qint16 LocationID = 0;      // LocalID of a city, InnerLocalID of an inner location
 
-    ::CollecInnerLocation& CollecInnerLocation();
-    const ::CollecInnerLocation& CollecInnerLocation() const;
-    ::CollecMArketSell& CollecMArketSell();
+    arvenna::CollecInnerLocation& CollecInnerLocation();
+    const arvenna::CollecInnerLocation& CollecInnerLocation() const;
+    arvenna::CollecMArketSell& CollecMArketSell();
     const CollectMarket& CollecMArketSell() const;
-    ::CollecMArketBuy& CollecMArketBuy();
+    arvenna::CollecMArketBuy& CollecMArketBuy();
     const CollectMarket& CollecMArketBuy() const;
 
 private:
-    mutable std::unique_ptr<::CollecInnerLocation> inner_;
+    mutable std::unique_ptr<arvenna::CollecInnerLocation> inner_;
     mutable std::unique_ptr<CollectMarket> sell_;
     mutable std::unique_ptr<CollectMarket> buy_;
 };
@@ -64,3 +66,5 @@ public:
                        bool LocationSafe, bool LocalHidden, qint16 LocalEntrySize, bool LocalBlocked,
                        const QString& key = {});
 };
+
+} // namespace arvenna

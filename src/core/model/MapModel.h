@@ -13,6 +13,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 // Where the map starts and how large it is, as the model loader found it.
 struct MapGrid {
     QString StartColumn;      // "STARTX" setting, else the first column's position
@@ -42,3 +44,5 @@ struct MapModel {
     MapGrid grid;
     ReferenceLists lists;
 };
+
+} // namespace arvenna

@@ -11,6 +11,8 @@
 
 #include <QStringList>
 
+namespace arvenna {
+
 namespace {
 // Provinces, their city and each market offer of that city, one offer a row.
 const QString kJoinedQuery = QStringList{
@@ -223,3 +225,5 @@ void openMapModel(MapModel& model, GameSession& session, MapLoadObserver* observ
     fillReferenceLists(model, database);
     loadMapModel(model, database, observer);
 }
+
+} // namespace arvenna

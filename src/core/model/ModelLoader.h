@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+namespace arvenna {
+
 class ClassProvincia;
 class Database;
 struct GameSession;
@@ -25,9 +27,11 @@ public:
 // market offers and inner locations (two levels), the grid, alliances,
 // characters, factions, the kinds of inner location and the grid values.
 // Needs the terrains of fillTerrains. The model changes only when the whole
-// load succeeds; a failure throws DatabaseError or CollectionError.
+// load succeeds; a failure throws DatabaseError.
 void loadMapModel(MapModel& model, Database& database, MapLoadObserver* observer = nullptr);
 
 // Opening a map: the reference lists in their order, then the model.
 // Throws DatabaseError when no game is open.
 void openMapModel(MapModel& model, GameSession& session, MapLoadObserver* observer = nullptr);
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <limits>
 
+namespace arvenna {
+
 namespace {
 template <typename Whole>
 Whole checkedWhole(const QVariant& value, const QString& field)
@@ -42,3 +44,5 @@ QString formatTwoDigits(const QString& text)
         return QLatin1Char('-') + written.mid(1).rightJustified(2, QLatin1Char('0'));
     return written.rightJustified(2, QLatin1Char('0'));
 }
+
+} // namespace arvenna

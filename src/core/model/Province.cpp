@@ -3,13 +3,15 @@
 #include "FirstRead.h"
 #include "ModelValues.h"
 
+namespace arvenna {
+
 ClassProvincia::ClassProvincia() = default;
 ClassProvincia::~ClassProvincia() = default;
 
-::ClassLocation& ClassProvincia::ClassLocation() { return createdOnFirstRead(city_); }
-const ::ClassLocation& ClassProvincia::ClassLocation() const { return createdOnFirstRead(city_); }
-::CollecInnerLocation& ClassProvincia::CollecInnerLocation() { return createdOnFirstRead(inner_); }
-const ::CollecInnerLocation& ClassProvincia::CollecInnerLocation() const { return createdOnFirstRead(inner_); }
+arvenna::ClassLocation& ClassProvincia::ClassLocation() { return createdOnFirstRead(city_); }
+const arvenna::ClassLocation& ClassProvincia::ClassLocation() const { return createdOnFirstRead(city_); }
+arvenna::CollecInnerLocation& ClassProvincia::CollecInnerLocation() { return createdOnFirstRead(inner_); }
+const arvenna::CollecInnerLocation& ClassProvincia::CollecInnerLocation() const { return createdOnFirstRead(inner_); }
 
 QString provinceKey(const QString& code)
 {
@@ -63,3 +65,5 @@ void CollectProvincia::Remove(const QString& code)
 {
     KeyedCollection::Remove(provinceKey(code));
 }
+
+} // namespace arvenna

@@ -6,6 +6,8 @@
 #include <QString>
 #include <memory>
 
+namespace arvenna {
+
 // One province, one cell of the grid. Its city and its inner locations exist
 // from their first read.
 class ClassProvincia {
@@ -15,10 +17,10 @@ public:
     ClassProvincia(const ClassProvincia&) = delete;
     ClassProvincia& operator=(const ClassProvincia&) = delete;
 
-    ::ClassLocation& ClassLocation();
-    const ::ClassLocation& ClassLocation() const;
-    ::CollecInnerLocation& CollecInnerLocation();
-    const ::CollecInnerLocation& CollecInnerLocation() const;
+    arvenna::ClassLocation& ClassLocation();
+    const arvenna::ClassLocation& ClassLocation() const;
+    arvenna::CollecInnerLocation& CollecInnerLocation();
+    const arvenna::CollecInnerLocation& CollecInnerLocation() const;
 
     qint16 ProvinceID = 0;
     QString ProvinceCoordY; // row code
@@ -37,8 +39,8 @@ public:
     QString ProvinceName;
 
 private:
-    mutable std::unique_ptr<::ClassLocation> city_;
-    mutable std::unique_ptr<::CollecInnerLocation> inner_;
+    mutable std::unique_ptr<arvenna::ClassLocation> city_;
+    mutable std::unique_ptr<arvenna::CollecInnerLocation> inner_;
 };
 
 // The key the province collection finds a province by: the first two
@@ -62,8 +64,10 @@ public:
                         const QString& ProvinceCoordX, const QString& ProvinceCoordY, qint16 ProvinceID,
                         const QString& key = {});
 
-    // Throws CollectionError only when neither the key nor "ERROR" is present.
+    // Throws DatabaseError only when neither the key nor "ERROR" is present.
     ClassProvincia& Item(const QString& code);
     const ClassProvincia& Item(const QString& code) const;
     void Remove(const QString& code);
 };
+
+} // namespace arvenna

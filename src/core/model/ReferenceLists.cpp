@@ -4,6 +4,8 @@
 #include "MapModel.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 namespace {
 const QString kNone = QStringLiteral("[None]");
 
@@ -109,3 +111,5 @@ void fillReferenceLists(MapModel& model, Database& database)
     fillInnerLocationTypes(model, database);
     fillRulers(model, database);
 }
+
+} // namespace arvenna

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace arvenna {
+
 class Database;
 struct MapModel;
 
@@ -51,3 +53,5 @@ void fillInnerLocationTypes(MapModel& model, Database& database);
 void fillRulers(MapModel& model, Database& database);
 // All six, in the order a map opening needs them.
 void fillReferenceLists(MapModel& model, Database& database);
+
+} // namespace arvenna

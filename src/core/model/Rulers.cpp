@@ -3,6 +3,8 @@
 #include "ModelValues.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 CollectRuller::CollectRuller(Database& database)
 {
     RecordSet rows =
@@ -24,3 +26,5 @@ ClassRuler& CollectRuller::Add(qint16 RulerAllianceID, const QString& RulerCaste
                                                          RulerCastelionID, RulerAllianceID}),
                  key);
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 
 // A ruled castle and its ruler.
@@ -27,3 +29,5 @@ public:
                     const QString& ProvinceID, qint16 CastleID, const QString& CastleNo, qint32 RullerColour,
                     const QString& key = {});
 };
+
+} // namespace arvenna

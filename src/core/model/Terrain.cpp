@@ -4,6 +4,8 @@
 #include "ModelValues.h"
 #include "database/Database.h"
 
+namespace arvenna {
+
 ClassTerrain& CollectTerrain::Add(qint16 TerrainId, const QString& TerrainDesc, float TerrainMovement,
                                   qint32 TerrainColor, const QString& key)
 {
@@ -44,3 +46,5 @@ void CollectTerrain::Init(Database& database, bool ByString)
     }
     *this = std::move(filled);
 }
+
+} // namespace arvenna

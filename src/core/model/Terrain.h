@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class Database;
 
 struct ClassTerrain {
@@ -34,3 +36,5 @@ public:
     // The last row of the surface map, 0 when the terrain table names none.
     qint16 Underground = 0;
 };
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include "ReportState.h"
 #include "ReportText.h"
 
+namespace arvenna {
+
 namespace {
 using namespace Qt::Literals::StringLiterals;
 
@@ -124,3 +126,5 @@ QString FactionSections::skipUntil(bool (*isLast)(const QString& upper))
     while (!isLast(upperCase(line)));
     return line;
 }
+
+} // namespace arvenna

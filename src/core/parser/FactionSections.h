@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+namespace arvenna {
+
 class ReportLineSource;
 struct ReportCharacter;
 
@@ -33,3 +35,5 @@ private:
     ReportLineSource& source_;
     QList<ReportCharacter>& characters_;
 };
+
+} // namespace arvenna

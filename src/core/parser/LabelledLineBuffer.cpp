@@ -1,7 +1,11 @@
 #include "LabelledLineBuffer.h"
 
+namespace arvenna {
+
 void LabelledLineBuffer::closeParagraph()
 {
     if (items_.isEmpty() || items_.constLast() != kSeparator)
         items_.append(kSeparator);
 }
+
+} // namespace arvenna

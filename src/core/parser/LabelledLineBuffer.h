@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace arvenna {
+
 // The paragraph separator of the labelled line buffer.
 inline const QString kSeparator = QStringLiteral("----(SEP)----");
 
@@ -28,3 +30,5 @@ public:
 private:
     QStringList items_;
 };
+
+} // namespace arvenna

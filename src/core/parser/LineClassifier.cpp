@@ -5,6 +5,8 @@
 #include <iterator>
 #include <utility>
 
+namespace arvenna {
+
 namespace {
 // Never returned: ClassifyLine answers empty text for it.
 const QString kIgnore = QStringLiteral("(---)");
@@ -124,3 +126,5 @@ QString LineClassifier::takeLastLocationLine()
 {
     return std::exchange(lastLocationLine_, QString());
 }
+
+} // namespace arvenna

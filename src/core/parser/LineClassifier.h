@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 // Gives a report line its section label from the keyword table and a small
 // state: the current label, the carry mode and the last location line.
 class LineClassifier {
@@ -19,3 +21,5 @@ private:
     QString carryMode_; // empty, "N" or "Q"
     QString lastLocationLine_;
 };
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include "ReportText.h"
 #include "shell/UserDialogue.h"
 
+namespace arvenna {
+
 void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue& dialogue)
 {
     // A "*" mark in the eighth column is not kept; the column stays.
@@ -14,3 +16,5 @@ void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue&
     else if (!trimBlanks(line).isEmpty())
         list.append(line);
 }
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class LabelledLineBuffer;
 class UserDialogue;
 
@@ -11,3 +13,5 @@ enum class LogKind {
 };
 
 void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue& dialogue);
+
+} // namespace arvenna

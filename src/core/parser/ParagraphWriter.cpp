@@ -8,6 +8,8 @@
 
 #include <iterator>
 
+namespace arvenna {
+
 namespace {
 using namespace Qt::Literals::StringLiterals;
 
@@ -101,3 +103,5 @@ void ParagraphWriter::put(const QString& line)
 {
     LogLine(line, buffer_, LogKind::PutLine, dialogue_);
 }
+
+} // namespace arvenna

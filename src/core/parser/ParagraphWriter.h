@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class LabelledLineBuffer;
 class LineClassifier;
 class ReportLineSource;
@@ -33,3 +35,5 @@ private:
     LabelledLineBuffer& buffer_;
     UserDialogue& dialogue_;
 };
+
+} // namespace arvenna

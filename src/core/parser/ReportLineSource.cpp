@@ -6,6 +6,8 @@
 #include <QStringDecoder>
 #include <algorithm>
 
+namespace arvenna {
+
 namespace {
 QString decode(QByteArrayView bytes)
 {
@@ -33,3 +35,5 @@ QString ReportLineSource::next()
         line.chop(1);
     return decode(line);
 }
+
+} // namespace arvenna

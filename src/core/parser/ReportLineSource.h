@@ -5,6 +5,8 @@
 
 class QIODevice;
 
+namespace arvenna {
+
 // The lines of a report, taken one by one from the report's bytes. Lines end
 // at a line feed, with or without a carriage return before it. A line is
 // decoded as UTF-8 when it is valid UTF-8, as Latin-1 otherwise, so any byte
@@ -25,3 +27,5 @@ private:
     qsizetype position_ = 0;
     int lineNumber_ = 0;
 };
+
+} // namespace arvenna

@@ -11,6 +11,8 @@
 
 #include <QFile>
 
+namespace arvenna {
+
 namespace {
 using namespace Qt::Literals::StringLiterals;
 
@@ -212,3 +214,5 @@ bool ReadReport(const QString& path, ReportState& state, const QString& currentD
     file.close();
     return read;
 }
+
+} // namespace arvenna

@@ -3,6 +3,9 @@
 #include <QString>
 
 class QIODevice;
+
+namespace arvenna {
+
 class UserDialogue;
 struct ReportState;
 
@@ -14,3 +17,5 @@ bool ReadReport(const QString& path, ReportState& state, const QString& currentD
 
 // The same, from an open device (the report's bytes).
 bool ReadReport(QIODevice& report, ReportState& state, const QString& currentDBDesc, UserDialogue& dialogue);
+
+} // namespace arvenna

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+namespace arvenna {
+
 // Turn number, faction number and faction name of the report last read.
 struct ReportHeader {
     qint16 turnNumber = 0;
@@ -39,3 +41,5 @@ struct ReportState {
 
 // Resets the header values and empties the labelled line buffer.
 void ResetReportState(ReportState& state);
+
+} // namespace arvenna

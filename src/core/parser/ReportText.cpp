@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+namespace arvenna {
+
 QString trimBlanks(QStringView text)
 {
     qsizetype first = 0;
@@ -98,3 +100,5 @@ QString textBetween(const QString& text, QChar open, QChar close)
         throw ReportFormatError{QStringLiteral("\"%1\" or \"%2\" missing").arg(open).arg(close)};
     return text.mid(from + 1, to - from - 1);
 }
+
+} // namespace arvenna

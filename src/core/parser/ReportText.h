@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+namespace arvenna {
+
 // Text rules of turn reports. Keyword tests compare with the upper-cased line;
 // the cutting helpers throw ReportFormatError when their delimiter is missing.
 
@@ -27,3 +29,5 @@ QString textBefore(const QString& text, QStringView delimiter);
 QString textAfter(const QString& text, QStringView keyword, int skip = 0);
 // The text between the first `open` and the next `close` after it.
 QString textBetween(const QString& text, QChar open, QChar close);
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include <QProcess>
 #include <QTextStream>
 
+namespace arvenna {
+
 namespace {
 bool isSectionHeader(const QString& line)
 {
@@ -64,3 +66,5 @@ bool startExternalApplication(const ExternalApplication& entry, const QString& c
     arguments << QStringLiteral("DB=") + currentDBName;
     return QProcess::startDetached(program, arguments);
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace arvenna {
+
 // One entry of the "E&xternal Applications" menu.
 struct ExternalApplication {
     QString caption;
@@ -29,3 +31,5 @@ QList<ExternalApplication> readExternalApplications(const QString& configPath);
 // entry without a command line starts nothing. Returns false when the
 // program could not be started.
 bool startExternalApplication(const ExternalApplication& entry, const QString& currentDBName);
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 
+namespace arvenna {
+
 QString resolveProgramDirectory(const QString& homeOption)
 {
     if (!homeOption.isEmpty())
@@ -17,3 +19,5 @@ QString programFile(const QString& programDirectory, const QString& name)
 {
     return QDir::toNativeSeparators(QDir(programDirectory).filePath(name));
 }
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QSettings>
 
+namespace arvenna {
+
 namespace {
 const QString kKey = QStringLiteral("MapViewer/RepsDirectory");
 }
@@ -23,3 +25,5 @@ void saveRepsDirectory(QSettings& store, const QString& directory)
     store.setValue(kKey, QDir::cleanPath(directory));
     store.sync();
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 class QSettings;
 
+namespace arvenna {
+
 // The per-user settings store of the program: application "Arvenna",
 // section "MapViewer".
 QString userSettingsApplication();
@@ -12,3 +14,5 @@ QString userSettingsApplication();
 // none was saved.
 QString readRepsDirectory(QSettings& store, const QString& programDirectory);
 void saveRepsDirectory(QSettings& store, const QString& directory);
+
+} // namespace arvenna

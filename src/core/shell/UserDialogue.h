@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+namespace arvenna {
+
 enum class MessageIcon { None, Critical, Question, Warning, Information };
 enum class DialogueButtons { Ok, OkCancel, YesNo };
 enum class DialogueAnswer { Ok, Cancel, Yes, No };
@@ -40,3 +42,5 @@ private:
 
 // The title of message boxes that carry no title of their own.
 inline const QString kProgramTitle = QStringLiteral("MapViewer");
+
+} // namespace arvenna

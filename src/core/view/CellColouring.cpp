@@ -4,6 +4,8 @@
 #include "model/ClassicPalette.h"
 #include "model/MapModel.h"
 
+namespace arvenna {
+
 namespace {
 const QColor kWhite = toQColor(paletteColour(15));
 
@@ -66,3 +68,5 @@ QColor TerrainColours::of(const ClassProvincia& province) const
 {
     return byId_.value(province.ProvinceTerrainID, unknown_);
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include <QHash>
 #include <optional>
 
+namespace arvenna {
+
 class ClassProvincia;
 struct MapModel;
 
@@ -26,3 +28,5 @@ private:
     QHash<qint16, QColor> byId_;
     QColor unknown_;
 };
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include "database/Database.h"
 
+namespace arvenna {
+
 QString citySkillsMessage(Database& database, const QString& clickedLine)
 {
     if (!clickedLine.contains(QLatin1String("(City)")))
@@ -32,3 +34,5 @@ QString citySkillsMessage(Database& database, const QString& clickedLine)
         return {};
     return QStringLiteral("SKILLS TO LEARN\n\n") + lines;
 }
+
+} // namespace arvenna

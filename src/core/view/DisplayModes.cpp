@@ -2,6 +2,8 @@
 
 #include "MapView.h"
 
+namespace arvenna {
+
 bool ModeKeyword(MapView& view, int Index)
 {
     const QString& keyword = displayModes()[std::size_t(Index)].keyword;
@@ -27,3 +29,5 @@ ModeSwitch SetDisplayMode(MapView& view, int Index)
     result.refreshPanel = view.SelectedCoord.Y != 0;
     return result;
 }
+
+} // namespace arvenna

@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+namespace arvenna {
+
 // The seven display modes of the "&Arvenna Tools" menu, in menu order.
 struct DisplayMode {
     QString caption;
@@ -59,3 +61,5 @@ struct ModeSwitch {
 // markers and the pop-up entries are reset; an index outside the seven
 // modes changes nothing either.
 ModeSwitch SetDisplayMode(MapView& view, int Index);
+
+} // namespace arvenna

@@ -7,6 +7,8 @@
 
 #include <QFileInfo>
 
+namespace arvenna {
+
 void openGameFile(GameSession& session, const QString& path, MapModel& model, MapView& view,
                   MapLoadObserver* observer)
 {
@@ -18,3 +20,5 @@ void openGameFile(GameSession& session, const QString& path, MapModel& model, Ma
     openMapModel(model, session, observer);
     mapOpened(view, model);
 }
+
+} // namespace arvenna

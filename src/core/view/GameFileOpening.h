@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class MapLoadObserver;
 struct GameSession;
 struct MapModel;
@@ -9,7 +11,9 @@ struct MapView;
 
 // Opens the game database file at path as the session's game, loads its map
 // and lays the view out as a newly opened map. Throws DatabaseError for a
-// missing file, a file that is not a game database or a failed read, and
-// CollectionError for inconsistent reference data.
+// missing file, a file that is not a game database, a failed read or
+// inconsistent reference data.
 void openGameFile(GameSession& session, const QString& path, MapModel& model, MapView& view,
                   MapLoadObserver* observer = nullptr);
+
+} // namespace arvenna

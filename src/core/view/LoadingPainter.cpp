@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+namespace arvenna {
+
 LoadingPainter::LoadingPainter(QImage& map, const MapModel& model, const MapView& view, Database& database)
     : map_(map), model_(model), view_(view), database_(database)
 {
@@ -43,3 +45,5 @@ void LoadingPainter::provinceArrived(const ClassProvincia& province, QColor terr
     const double top = (row.value() - 1) * cellHeight_;
     canvas.filledBox(left, top, left + cellWidth_, top + cellHeight_, terrainColour);
 }
+
+} // namespace arvenna

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QString>
 
+namespace arvenna {
+
 struct MapModel;
 struct MapView;
 
@@ -31,3 +33,5 @@ private:
     double cellWidth_ = 0;
     double cellHeight_ = 0;
 };
+
+} // namespace arvenna

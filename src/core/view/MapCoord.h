@@ -1,5 +1,7 @@
 #pragma once
 
+namespace arvenna {
+
 // A province's place on the grid: X the 0-based column number, Y the
 // 1-based row position (the row's entry in the y-coordinate collection).
 struct MapCoord {
@@ -8,3 +10,5 @@ struct MapCoord {
 
     bool operator==(const MapCoord&) const = default;
 };
+
+} // namespace arvenna

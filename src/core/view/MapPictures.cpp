@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+namespace arvenna {
+
 namespace {
 QImage blankImage(QSize size)
 {
@@ -94,3 +96,5 @@ QImage MapPictures::overviewWithFrame(const MapModel& model, const MapView& view
     MapRenderer(model, view).drawOverviewFrame(painter);
     return framed;
 }
+
+} // namespace arvenna

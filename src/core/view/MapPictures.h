@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPoint>
 
+namespace arvenna {
+
 class ClassProvincia;
 struct MapModel;
 struct MapView;
@@ -47,3 +49,5 @@ struct MapPictures {
     // The overview with the frame Shape1 on it.
     QImage overviewWithFrame(const MapModel& model, const MapView& view) const;
 };
+
+} // namespace arvenna

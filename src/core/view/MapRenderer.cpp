@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QVector>
 
+namespace arvenna {
+
 namespace {
 QColor palette(int index)
 {
@@ -236,3 +238,5 @@ void MapRenderer::drawSelectionMarks(QPainter& map, QPainter& columnRuler, QPain
     canvas.line(cell.left(), cell.top(), cell.left(), cell.bottom(), kWhite);
     canvas.line(cell.right(), cell.top(), cell.right(), cell.bottom(), grey);
 }
+
+} // namespace arvenna

@@ -5,8 +5,11 @@
 
 #include <QString>
 
-class ClassProvincia;
 class QPainter;
+
+namespace arvenna {
+
+class ClassProvincia;
 class TwipCanvas;
 struct MapModel;
 struct MapView;
@@ -58,3 +61,5 @@ private:
     const MapView& view_;
     TerrainColours terrainColours_;
 };
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include <QtMath>
 
+namespace arvenna {
+
 const QStringList& zoomCaptions()
 {
     static const QStringList captions{
@@ -34,3 +36,5 @@ std::optional<MapCoord> MapView::coordAt(QPointF twips) const
         return std::nullopt;
     return MapCoord{double(column), double(row)};
 }
+
+} // namespace arvenna

@@ -9,6 +9,8 @@
 #include <array>
 #include <optional>
 
+namespace arvenna {
+
 // The cells a side of each entry of the zoom menu ("MapSize"), in menu order.
 inline constexpr std::array<int, 5> kZoomCells{100, 75, 50, 30, 15};
 // The zoom entry a newly opened map shows: "[30x30] Small Map".
@@ -69,3 +71,5 @@ struct MapView {
     // no map is open or the point lies outside the grid shown.
     std::optional<MapCoord> coordAt(QPointF twips) const;
 };
+
+} // namespace arvenna

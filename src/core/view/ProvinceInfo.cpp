@@ -8,6 +8,8 @@
 #include <QtMath>
 #include <algorithm>
 
+namespace arvenna {
+
 namespace {
 const QString kFirstLevel(10, QLatin1Char(' '));
 const QString kSecondLevel(13, QLatin1Char(' '));
@@ -216,3 +218,5 @@ ProvinceInfo ShowProvinceInfo(const MapModel& model, Database& database, MapCoor
     info.LstInnerSelected = info.LstInner.isEmpty() ? -1 : 0;
     return info;
 }
+
+} // namespace arvenna

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace arvenna {
+
 class Database;
 struct MapModel;
 
@@ -46,3 +48,5 @@ struct ProvinceInfo {
 // marks are drawn separately (MapPictures::markSelection). Engine failures
 // throw DatabaseError.
 ProvinceInfo ShowProvinceInfo(const MapModel& model, Database& database, MapCoord Coord);
+
+} // namespace arvenna

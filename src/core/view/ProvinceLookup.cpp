@@ -4,6 +4,8 @@
 
 #include <QtMath>
 
+namespace arvenna {
+
 QString rowCode(const MapModel& model, int row)
 {
     const ClassCoordinates* entry = model.YCoordsByNum.find(QString::number(row));
@@ -38,3 +40,5 @@ QString coordinateText(const MapModel& model, MapCoord coord)
         model.XCoords.find(twoDigitColumn(qFloor(coord.X)));
     return rowCode(model, qFloor(coord.Y)) + QLatin1Char(' ') + (column ? column->CoordCode() : QString());
 }
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+namespace arvenna {
+
 class ClassProvincia;
 struct MapModel;
 
@@ -18,3 +20,5 @@ QString twoDigitColumn(int column);
 const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord);
 // "ab 07": the row code, a space and the column's code.
 QString coordinateText(const MapModel& model, MapCoord coord);
+
+} // namespace arvenna

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <array>
 
+namespace arvenna {
+
 namespace {
 // Rows of each glyph from the top, bit 4 the leftmost pixel.
 using Glyph = std::array<quint8, RulerFont::kGlyphHeight>;
@@ -90,3 +92,5 @@ void RulerFont::draw(QPainter& painter, int left, int top, const QString& text, 
         }
     }
 }
+
+} // namespace arvenna

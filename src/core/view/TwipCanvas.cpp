@@ -8,6 +8,8 @@
 #include <QPen>
 #include <algorithm>
 
+namespace arvenna {
+
 namespace {
 QRect pixelRect(double x1, double y1, double x2, double y2)
 {
@@ -83,3 +85,5 @@ double TwipCanvas::textHeight()
 {
     return toTwips(RulerFont::kGlyphHeight);
 }
+
+} // namespace arvenna

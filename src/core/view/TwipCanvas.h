@@ -7,6 +7,8 @@ class QImage;
 class QPainter;
 class QRect;
 
+namespace arvenna {
+
 // The three figures of the map (line, box, filled box) and ruler text, given
 // in twips and drawn on whole pixels of a painter, so that neighbouring cells
 // share their outline.
@@ -31,3 +33,5 @@ private:
     QImage* image_ = nullptr; // set when the pixels can be written directly
 
 };
+
+} // namespace arvenna

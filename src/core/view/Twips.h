@@ -3,6 +3,8 @@
 #include <QSize>
 #include <QtMath>
 
+namespace arvenna {
+
 // The map is laid out in twips (1/1440 inch) and shown at 15 twips a pixel.
 inline constexpr double kTwipsPerPixel = 15.0;
 
@@ -23,3 +25,5 @@ inline QSize pixelSizeFor(double widthTwips, double heightTwips)
 {
     return QSize(toPixel(widthTwips) + 1, toPixel(heightTwips) + 1);
 }
+
+} // namespace arvenna

@@ -5,6 +5,8 @@
 #include <QtMath>
 #include <algorithm>
 
+namespace arvenna {
+
 namespace {
 // The overview frame around the part of the grid shown.
 void placeFrame(MapView& view)
@@ -88,3 +90,5 @@ ViewChange Command2Click(MapView& view, int Index)
 {
     return scroll(view, Index, view.Y0, view.YCells, view.RowCount);
 }
+
+} // namespace arvenna

@@ -2,6 +2,8 @@
 
 #include "MapView.h"
 
+namespace arvenna {
+
 struct MapModel;
 
 // What the window must do after a view command.
@@ -30,3 +32,5 @@ ViewChange MapSizeClick(MapView& view, int Index);
 // window stays inside the grid.
 ViewChange Command1Click(MapView& view, int Index);
 ViewChange Command2Click(MapView& view, int Index);
+
+} // namespace arvenna

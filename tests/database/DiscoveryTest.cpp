@@ -38,6 +38,7 @@ private slots:
         QCOMPARE(menus.RepHead, captions);
         QCOMPARE(menus.RepDBItem, captions);
         QCOMPARE(menus.CompDBItem, captions);
+        QCOMPARE(menus.paths, (QStringList{home.file("Arvenna.mdb"), home.file("Quorvane.mdb")}));
         QVERIFY(menus.dbtoolsVisible);
         QCOMPARE(dialogue.shown.size(), 0);
 
@@ -46,6 +47,18 @@ private slots:
         QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
         QCOMPARE(menus.RepHead, QStringList{"Arvenna G2 [Arvenna.mdb]"});
         QCOMPARE(menus.CompDBItem, QStringList{"Arvenna G2 [Arvenna.mdb]"});
+
+        // A description holding "[" keeps its entry's file.
+        runSql(home.file("Arvenna.mdb"), "UPDATE SETUP SET DATABASEDESC = 'Arvenna G2 [main]'");
+        discoverDatabases(home.path(), menus, dialogue);
+        QCOMPARE(menus.RepHead, QStringList{"Arvenna G2 [main] [Arvenna.mdb]"});
+        QCOMPARE(menus.paths, QStringList{home.file("Arvenna.mdb")});
+
+        // Once the last usable database is gone, no entry names it any more.
+        home.writeFile(QStringLiteral("Broken.mdb"), "not a database");
+        QVERIFY(QFile::remove(home.file(QStringLiteral("Arvenna.mdb"))));
+        QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
+        QCOMPARE(menus, DatabaseMenus{});
     }
 
     void refusesBadDatabasesAndListsTheRest()

@@ -92,10 +92,10 @@ private slots:
         TestHome home;
         const QString path = home.addGameDatabase(QStringLiteral("Quorvane.mdb"));
         ScriptedDialogue dialogue;
-        QVERIFY(!repairFromMenu(home.path(), QStringLiteral("No Database Found"), dialogue));
+        QVERIFY(!repairFromMenu(home.path(), QString(), dialogue));
         QCOMPARE(dialogue.shown.size(), 0);
-        QVERIFY(compactFromMenu(home.path(), QStringLiteral("QVR game 1 [Quorvane.mdb]"), dialogue));
-        QVERIFY(repairFromMenu(home.path(), QStringLiteral("QVR game 1 [Quorvane.mdb]"), dialogue));
+        QVERIFY(compactFromMenu(home.path(), home.file(QStringLiteral("Quorvane.mdb")), dialogue));
+        QVERIFY(repairFromMenu(home.path(), home.file(QStringLiteral("Quorvane.mdb")), dialogue));
         QCOMPARE(maintenanceRows(path).size(), 2);
     }
 
@@ -104,7 +104,7 @@ private slots:
         TestHome home;
         const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
         GameSession game;
-        QCOMPARE(game.openFromCaption(QStringLiteral("Arvenna G2 [Arvenna.mdb]"), home.path()),
+        QCOMPARE(game.open(QStringLiteral("Arvenna G2 [Arvenna.mdb]"), path),
                  GameSession::OpenResult::Opened);
         ScriptedDialogue dialogue;
         dialogue.answers.enqueue(DialogueAnswer::No);

@@ -48,12 +48,13 @@ void DatabaseController::openMap(int index)
 {
     dialogue_.letEventsRun();
     const QString caption = state_.databaseMenus.RepHead.value(index).trimmed();
-    if (!fileNameFromCaption(caption))
+    const QString path = state_.databaseMenus.paths.value(index);
+    if (path.isEmpty())
         return;
     BusyPointer busy(dialogue_);
     GameSession::OpenResult result;
     try {
-        result = state_.game.openFromCaption(caption, state_.programDirectory);
+        result = state_.game.open(caption, path);
     } catch (const DatabaseError& error) {
         window_.showMapClosed();
         dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);
@@ -98,12 +99,12 @@ void DatabaseController::purge()
 
 void DatabaseController::repair(int index)
 {
-    repairFromMenu(state_.programDirectory, state_.databaseMenus.RepDBItem.value(index), dialogue_);
+    repairFromMenu(state_.programDirectory, state_.databaseMenus.paths.value(index), dialogue_);
 }
 
 void DatabaseController::compact(int index)
 {
-    compactFromMenu(state_.programDirectory, state_.databaseMenus.CompDBItem.value(index), dialogue_);
+    compactFromMenu(state_.programDirectory, state_.databaseMenus.paths.value(index), dialogue_);
 }
 
 } // namespace arvenna

@@ -27,7 +27,7 @@ bool openGame(const QFileInfo& file, GameSession& session)
         const QString caption = databaseMenuCaption(setup.text(QStringLiteral("DATABASEDESC")), file.fileName());
         setup.close();
         database.close();
-        return session.openFromCaption(caption, file.absolutePath()) == GameSession::OpenResult::Opened;
+        return session.open(caption, file.absoluteFilePath()) == GameSession::OpenResult::Opened;
     } catch (const DatabaseError& error) {
         printMessage(QStringLiteral("Could not open database [%1]: %2").arg(file.filePath(), error.message()));
         return false;

@@ -7,17 +7,13 @@ QString databaseMenuCaption(const QString& description, const QString& fileName)
     return description + QStringLiteral(" [") + fileName + QLatin1Char(']');
 }
 
-std::optional<QString> fileNameFromCaption(const QString& caption)
+QString descriptionFromCaption(const QString& caption, const QString& fileName)
 {
-    const qsizetype open = caption.indexOf(QLatin1Char('['));
-    if (open < 0)
-        return std::nullopt;
-    return caption.mid(open + 1, std::max<qsizetype>(0, caption.size() - open - 2));
-}
-
-QString descriptionFromCaption(const QString& caption)
-{
-    return caption.left(caption.indexOf(QLatin1Char('['))).trimmed();
+    const QString trimmed = caption.trimmed();
+    const QString end = QStringLiteral(" [") + fileName + QLatin1Char(']');
+    if (trimmed.endsWith(end, Qt::CaseInsensitive))
+        return trimmed.chopped(end.size()).trimmed();
+    return trimmed.left(trimmed.indexOf(QLatin1Char('['))).trimmed();
 }
 
 } // namespace arvenna

@@ -1,18 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
 namespace arvenna {
 
 // "Arvenna G2 [Arvenna.mdb]": the description, " [", the file name and "]".
 QString databaseMenuCaption(const QString& description, const QString& fileName);
 
-// The file named by a caption: the text between the first "[" and the last
-// character. Empty when the caption has no "[".
-std::optional<QString> fileNameFromCaption(const QString& caption);
-
-// The description part: the text before the first "[", blanks trimmed.
-QString descriptionFromCaption(const QString& caption);
+// The description part of the caption of the file fileName, blanks trimmed.
+// Cut at the file name, since the description may hold "[" itself.
+QString descriptionFromCaption(const QString& caption, const QString& fileName);
 
 } // namespace arvenna

@@ -67,14 +67,15 @@ QStringList gameDatabaseFiles(const QString& programDirectory)
 DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenus& menus,
                                    UserDialogue& dialogue, const QDateTime& now)
 {
-    menus.dbtoolsVisible = false;
     const QStringList files = gameDatabaseFiles(programDirectory);
     if (files.isEmpty()) {
         dialogue.inform(kProgramTitle, QStringLiteral("Could not find any database, location must be the same as database"),
                         MessageIcon::None);
+        menus = DatabaseMenus{};
         return DiscoveryOutcome::NoDatabaseFile;
     }
     QStringList captions;
+    QStringList paths;
     for (const QString& fileName : files) {
         const QString path = programFile(programDirectory, fileName);
         dialogue.letEventsRun();
@@ -90,6 +91,7 @@ DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenu
         if (!caption)
             continue;
         captions << *caption;
+        paths << path;
         bool repair = false;
         try {
             repair = repairIsDue(*database, now);
@@ -105,13 +107,14 @@ DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenu
             repairAndCompact(programDirectory, path, kRepairRequest, kCompactRequest, dialogue, now);
         }
     }
-    menus.RepHead = QStringList{menus.RepHead.value(0)};
-    menus.RepDBItem = QStringList{menus.RepDBItem.value(0)};
-    menus.CompDBItem = QStringList{menus.CompDBItem.value(0)};
+    // Nothing of an earlier run stays: with no usable database the lists
+    // hold their single "nothing found" entry again.
+    menus = DatabaseMenus{};
     if (!captions.isEmpty()) {
         menus.RepHead = captions;
         menus.RepDBItem = captions;
         menus.CompDBItem = captions;
+        menus.paths = paths;
         menus.dbtoolsVisible = true;
     }
     return DiscoveryOutcome::Listed;

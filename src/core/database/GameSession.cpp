@@ -1,28 +1,24 @@
 #include "GameSession.h"
 
-#include "../shell/ProgramDirectory.h"
 #include "DatabaseCaption.h"
 
 #include <QFileInfo>
 
 namespace arvenna {
 
-GameSession::OpenResult GameSession::openFromCaption(const QString& caption, const QString& programDirectory)
+GameSession::OpenResult GameSession::open(const QString& caption, const QString& path)
 {
-    const QString trimmed = caption.trimmed();
-    const auto fileName = fileNameFromCaption(trimmed);
-    if (!fileName) {
+    if (path.isEmpty()) {
         CurrentDBName.clear();
         return OpenResult::NotADatabaseEntry;
     }
     close();
-    const QString path = programFile(programDirectory, *fileName);
     if (!QFileInfo(path).isFile())
         return OpenResult::FileMissing;
     auto connection = std::make_unique<ClassConnection>();
     connection->setDBName(path);
     CurrentConnection = std::move(connection);
-    CurrentDBDesc = descriptionFromCaption(trimmed);
+    CurrentDBDesc = descriptionFromCaption(caption, QFileInfo(path).fileName());
     CurrentDBName = path;
     return OpenResult::Opened;
 }

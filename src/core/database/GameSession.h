@@ -21,9 +21,10 @@ struct GameSession {
 
     bool isOpen() const { return CurrentConnection && CurrentConnection->ConnectionActive(); }
 
-    // Opens the database a "&Database" menu entry names. An engine failure
-    // throws DatabaseError and leaves no game open.
-    OpenResult openFromCaption(const QString& caption, const QString& programDirectory);
+    // Opens the database of a "&Database" menu entry: its caption and the
+    // path discovery listed with it (empty for "No Database Found"). An
+    // engine failure throws DatabaseError and leaves no game open.
+    OpenResult open(const QString& caption, const QString& path);
     // Closes the connection and forgets the game.
     void close();
 };

@@ -42,15 +42,6 @@ void recordMaintenance(const QString& path, bool repaired, bool compacted, const
     database.close();
 }
 
-bool runOnFileFromCaption(const QString& programDirectory, const QString& caption, const QString& repairRequest,
-                          const QString& compactRequest, UserDialogue& dialogue)
-{
-    const auto fileName = fileNameFromCaption(caption);
-    if (!fileName)
-        return false;
-    return repairAndCompact(programDirectory, programFile(programDirectory, *fileName), repairRequest, compactRequest,
-                            dialogue);
-}
 } // namespace
 
 bool repairAndCompact(const QString& programDirectory, const QString& path, const QString& repairRequest,
@@ -91,14 +82,15 @@ bool repairAndCompact(const QString& programDirectory, const QString& path, cons
     return ok;
 }
 
-bool repairFromMenu(const QString& programDirectory, const QString& caption, UserDialogue& dialogue)
+// An entry without a database ("No Database Found") does nothing.
+bool repairFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue)
 {
-    return runOnFileFromCaption(programDirectory, caption, kRepairRequest, QString(), dialogue);
+    return !path.isEmpty() && repairAndCompact(programDirectory, path, kRepairRequest, QString(), dialogue);
 }
 
-bool compactFromMenu(const QString& programDirectory, const QString& caption, UserDialogue& dialogue)
+bool compactFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue)
 {
-    return runOnFileFromCaption(programDirectory, caption, QString(), kCompactRequest, dialogue);
+    return !path.isEmpty() && repairAndCompact(programDirectory, path, QString(), kCompactRequest, dialogue);
 }
 
 } // namespace arvenna

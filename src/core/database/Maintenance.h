@@ -20,8 +20,9 @@ bool repairAndCompact(const QString& programDirectory, const QString& path,
                       const QString& repairRequest, const QString& compactRequest,
                       UserDialogue& dialogue, const QDateTime& now = QDateTime::currentDateTime());
 
-// The repair or compaction chosen from a maintenance menu entry.
-bool repairFromMenu(const QString& programDirectory, const QString& caption, UserDialogue& dialogue);
-bool compactFromMenu(const QString& programDirectory, const QString& caption, UserDialogue& dialogue);
+// The repair or compaction chosen from a maintenance menu entry, by the
+// path its entry lists (DatabaseMenus::paths).
+bool repairFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue);
+bool compactFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue);
 
 } // namespace arvenna

@@ -2,13 +2,12 @@
 #include "GameFixture.h"
 #include "database/Database.h"
 #include "model/MapModel.h"
-#include "model/ModelLoader.h"
 #include "view/CitySkills.h"
-#include "view/LoadingPainter.h"
+#include "view/GameOpening.h"
 #include "view/MapPictures.h"
 #include "view/ProvinceInfo.h"
 #include "view/Twips.h"
-#include "view/ViewCommands.h"
+#include "view/MapView.h"
 
 #include <QtTest>
 
@@ -41,11 +40,7 @@ INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, 
 )");
 
 struct OpenGame {
-    OpenGame() : game(kWorld)
-    {
-        openMapModel(model, game.session);
-        mapOpened(view, model);
-    }
+    OpenGame() : game(kWorld) { openGame(game.session.CurrentDBName, game.session, model, view); }
     ProvinceInfo at(double x, double y) { return ShowProvinceInfo(model, game.database(), MapCoord{x, y}); }
 
     GameFixture game;
@@ -151,8 +146,7 @@ private slots:
         MapView view;
         MapPictures pictures;
         pictures.layOut(view);
-        LoadingPainter painter(pictures.map, model, view, game.database());
-        openMapModel(model, game.session, &painter);
+        openGame(game.session.CurrentDBName, game.session, model, view, &pictures.map);
         // The whole surface at once: 100 columns of 90 twips (6 pixels).
         QCOMPARE(pictures.map.pixelColor(toPixel(7 * 90 + 45), toPixel(1 * 90 + 45)), QColor(0, 128, 0));
         QCOMPARE(pictures.map.pixelColor(toPixel(10 * 90 + 45), toPixel(2 * 90 + 45)), QColor(128, 128, 128));

@@ -173,9 +173,14 @@ private slots:
         QCOMPARE(legend->swatchColours().value(0), QColor(0, 128, 0)); // Forest
         QCOMPARE(legend->swatchColours().value(9), QColor(255, 0, 0)); // Hades
 
-        // A second game in the same run, straight from the first: everything
-        // follows the new database, the panel included.
+        // A second game in the same run, straight from the first in change
+        // mode: everything follows the new database, the panel included, and
+        // the window starts in info mode as after "&Close Map".
+        app.all(QStringLiteral("mnOptions")).at(5)->trigger();
         app.all(QStringLiteral("RepHead")).at(1)->trigger();
+        QVERIFY(app.shows(QStringLiteral("TabInfo")));
+        QVERIFY(!app.shows(QStringLiteral("TabMaintain")));
+        QVERIFY(app.all(QStringLiteral("mnOptions")).at(0)->isChecked());
         QCOMPARE(app.window->windowTitle(), QStringLiteral("MapViewer  (QVR game 1 [Quorvane.mdb])"));
         QCOMPARE(app.state.game.CurrentDBDesc, QStringLiteral("QVR game 1"));
         QCOMPARE(cityType->count(), 1);

@@ -32,6 +32,7 @@ void DatabaseController::openMap(int index)
     if (path.isEmpty())
         return;
     BusyPointer busy(dialogue_);
+    closeMap(); // another map opens on a window that shows none
     emit mapOpening(state_.databaseMenus.RepHead.value(index).trimmed());
     state_.pictures.layOut(state_.view);
     GameSession::OpenResult result;

@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 
 using namespace arvenna;
 

@@ -5,7 +5,7 @@
 #include "database/DatabaseError.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
-#include "view/GameFileOpening.h"
+#include "view/GameOpening.h"
 #include "view/MapPictures.h"
 #include "view/ProvinceInfo.h"
 #include "view/ViewCommands.h"
@@ -44,7 +44,8 @@ int main(int argc, char* argv[])
     std::vector<double> redraws;
     std::vector<double> selections;
     try {
-        openGameFile(session, world, model, view);
+        if (openGame(world, session, model, view) != GameSession::OpenResult::Opened)
+            return 1;
         MapSizeClick(view, 0); // "Entire Map"
         pictures.layOut(view);
         pictures.drawOverview(model, view);

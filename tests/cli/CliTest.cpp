@@ -53,6 +53,33 @@ private slots:
         QCOMPARE(run.status, 1);
     }
 
+    void everyCommandThatOpensAGameChecksItsFormat()
+    {
+        TestHome home;
+        const QString old = home.addGameDatabase(QStringLiteral("Arvenna.mdb"), QStringLiteral("Older.mdb"));
+        runSql(old, QStringLiteral("UPDATE SETUP SET MDBVers = 5.9"));
+        const QString png = home.file(QStringLiteral("map.png"));
+        const QString refusal = QStringLiteral("Error with : ") + old
+                                + "\nThe Database version is too old to be used by this version, please request an update.\n";
+        const QList<QStringList> commands{
+            {"list", "--home", home.path()},
+            {"show", "--db", old, "aa00"},
+            {"render", "--db", old, "-o", png},
+            {"read", "--db", old, home.file(QStringLiteral("turn.txt"))},
+        };
+        for (const QStringList& command : commands) {
+            const CliRun run = runCli(command);
+            QCOMPARE(run.err, refusal);
+            QCOMPARE(run.out, QString());
+            QCOMPARE(run.status, 1);
+        }
+        QVERIFY(!QFile::exists(png));
+
+        const CliRun missing = runCli({"show", "--db", home.file(QStringLiteral("Gone.mdb")), "aa00"});
+        QCOMPARE(missing.status, 1);
+        QCOMPARE(missing.err, "Could not find file '" + home.file(QStringLiteral("Gone.mdb")) + "'.\n");
+    }
+
     void usageErrors()
     {
         QCOMPARE(runCli({}).status, 2);

@@ -6,6 +6,8 @@
 #include "model/MapModel.h"
 #include "model/ModelLoader.h"
 #include "model/ReferenceLists.h"
+#include "view/GameOpening.h"
+#include "view/MapView.h"
 
 #include <QtTest>
 
@@ -82,13 +84,14 @@ private slots:
     {
         GameFixture game(kGameRows);
         MapModel model;
-        openMapModel(model, game.session);
+        MapView view;
+        openGame(game.session.CurrentDBName, game.session, model, view);
         game.switchTo(QStringLiteral("Quorvane.mdb"),
                       QStringLiteral("INSERT INTO CONTINENTES (CONTID, CONTDESCRIPTION) VALUES (7, 'Dunes');"
                                      "DELETE FROM TERRAIN WHERE TERRAINID > 3;"
                                      "INSERT INTO LOCATIONTYPE VALUES (3, 'Hamlet');"
                                      "DELETE FROM INNERTYPES WHERE InnerTypeID > 2"));
-        openMapModel(model, game.session);
+        openGame(game.session.CurrentDBName, game.session, model, view);
         const ReferenceLists& lists = model.lists;
         for (const ReferenceList* list : {&lists.ProvContinent, &lists.ProvTerrain, &lists.LocalType,
                                           &lists.LocalSkill, &lists.InnerType, &lists.ProvRuller})

@@ -2,13 +2,12 @@
 #include "GameFixture.h"
 #include "database/Database.h"
 #include "model/MapModel.h"
-#include "model/ModelLoader.h"
 #include "view/CitySkills.h"
-#include "view/LoadingPainter.h"
+#include "view/GameOpening.h"
 #include "view/MapPictures.h"
 #include "view/ProvinceInfo.h"
 #include "view/Twips.h"
-#include "view/ViewCommands.h"
+#include "view/MapView.h"
 
 #include <QtTest>
 
@@ -18,11 +17,12 @@ namespace {
 // Redmoor (ab07): a ruled forest with a safe-haven city, nested and hidden
 // inner locations, a sewer down and a market of sell offers only.
 // Deepway (ac10): a tunnel with exits. Quiet (ad01): a plain, nothing more.
+// Twinkeep (aa05): ruled from a second castle named Highkeep.
 const QString kWorld = QStringLiteral(R"(
 INSERT INTO CONTINENTES (CONTID, CONTDESCRIPTION, CONTCOLOR) VALUES (1, 'Northreach', 255);
 INSERT INTO CHARACTERS (CharacterID, CHARACTERNUMBER, CHARACTERNAME) VALUES (1, 'N55', 'Lord Brann');
 INSERT INTO RULLERS (RULLERID, RULLERNO, RULLERNAME, RULLERNOBLEID, CASTLEPROVID, RULLERCOLOUR)
-  VALUES (1, 'C12', 'Highkeep', '1', 'aa03', 65280);
+  VALUES (1, 'C12', 'Highkeep', '1', 'aa03', 65280), (2, 'C13', 'Highkeep', '1', 'aa05', 255);
 INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID, CONTINENTID, RULLERID, Down)
   VALUES (1, 'Redmoor', 7, 2, 1, 1, 1, 'ea07');
 INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES (2, 'Keepvale', 3, 1, 4);
@@ -30,6 +30,7 @@ INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID, Up, N
   VALUES (3, 'Deepway', 10, 3, 11, 'ab10', NULL, 'ac11', '', 'ac09', 'eb10');
 INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES (4, 'Quiet', 1, 4, 4);
 INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES (5, '', 11, 3, 4);
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID, RULLERID) VALUES (6, 'Twinkeep', 5, 1, 4, 2);
 INSERT INTO LOCALS (LOCALID, PROVINCEID, LOCALNUMBER, LocalName, LocationTypeID, PROVINCIASAFE)
   VALUES (1, 1, 'C101', 'Redgate', 2, 1);
 INSERT INTO SKILLSBYLOCAL (LOCALID, SKILLTYPEID) VALUES (1, 3), (1, 1);
@@ -41,11 +42,7 @@ INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, 
 )");
 
 struct OpenGame {
-    OpenGame() : game(kWorld)
-    {
-        openMapModel(model, game.session);
-        mapOpened(view, model);
-    }
+    OpenGame() : game(kWorld) { openGame(game.session.CurrentDBName, game.session, model, view); }
     ProvinceInfo at(double x, double y) { return ShowProvinceInfo(model, game.database(), MapCoord{x, y}); }
 
     GameFixture game;
@@ -93,7 +90,9 @@ private slots:
         const ReferenceLists& lists = open.model.lists;
         QCOMPARE(lists.ProvContinent.names.value(info.CmbProvContinent), QStringLiteral("Northreach"));
         QCOMPARE(lists.ProvTerrain.names.value(info.CmbProvTerrain), QStringLiteral("Forest"));
-        QCOMPARE(lists.ProvRuller.names.value(info.CmbProvRuller), QStringLiteral("Highkeep"));
+        QCOMPARE(lists.ProvRuller.names, (QStringList{"[None]", "Highkeep", "Highkeep"}));
+        QCOMPARE(info.CmbProvRuller, 1);
+        QCOMPARE(open.at(5, 1).CmbProvRuller, 2); // the castle of its own ruler, not the first of that name
         QCOMPARE(lists.LocalType.names.value(info.CmbLocalType), QStringLiteral("City"));
         QStringList skills;
         for (int position : info.LstLocalSkill)
@@ -151,8 +150,7 @@ private slots:
         MapView view;
         MapPictures pictures;
         pictures.layOut(view);
-        LoadingPainter painter(pictures.map, model, view, game.database());
-        openMapModel(model, game.session, &painter);
+        openGame(game.session.CurrentDBName, game.session, model, view, &pictures.map);
         // The whole surface at once: 100 columns of 90 twips (6 pixels).
         QCOMPARE(pictures.map.pixelColor(toPixel(7 * 90 + 45), toPixel(1 * 90 + 45)), QColor(0, 128, 0));
         QCOMPARE(pictures.map.pixelColor(toPixel(10 * 90 + 45), toPixel(2 * 90 + 45)), QColor(128, 128, 128));

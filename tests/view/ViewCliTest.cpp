@@ -4,7 +4,7 @@
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "view/DisplayModes.h"
-#include "view/GameFileOpening.h"
+#include "view/GameOpening.h"
 #include "view/MapPictures.h"
 #include "view/ViewCommands.h"
 
@@ -67,7 +67,7 @@ private slots:
         GameSession session;
         MapModel model;
         MapView view;
-        openGameFile(session, db, model, view);
+        openGame(db, session, model, view);
         MapSizeClick(view, 4);
         view.X0 = 35;
         view.Y0 = 45;

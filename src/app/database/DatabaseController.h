@@ -1,24 +1,24 @@
 #pragma once
 
+#include "database/DatabaseMenus.h"
+
 #include <QObject>
 
 namespace arvenna {
 
 struct AppState;
-class MainWindow;
 class UserDialogue;
 
 // The commands of the "&Database" menu: discovery, opening and closing a
-// map, purge, repair and compact.
+// map, purge, repair and compact. What the window shows follows its signals.
 class DatabaseController : public QObject {
     Q_OBJECT
 public:
-    DatabaseController(MainWindow& window, AppState& state, UserDialogue& dialogue);
+    DatabaseController(AppState& state, UserDialogue& dialogue, QObject* parent = nullptr);
 
     // Runs the database discovery and shows its lists; false when no
     // database lies beside the program.
     bool discover();
-    void connectDatabaseEntries();
 
     void openMap(int index);
     void closeMap();
@@ -26,8 +26,15 @@ public:
     void repair(int index);
     void compact(int index);
 
+signals:
+    void databaseMenusChanged(const DatabaseMenus& menus);
+    // The window makes ready for the map of that menu caption.
+    void mapOpening(const QString& caption);
+    // The map is loaded into the model and the view laid out for it.
+    void mapOpened();
+    void mapClosed();
+
 private:
-    MainWindow& window_;
     AppState& state_;
     UserDialogue& dialogue_;
 };

@@ -3,16 +3,17 @@
 #include "AboutWindow.h"
 #include "AppState.h"
 #include "Pictures.h"
-#include "shell/UserDialogue.h"
-#include "database/DatabaseController.h"
+#include "database/DatabaseMenus.h"
 #include "editing/MaintenancePanel.h"
+#include "shell/UserDialogue.h"
 #include "view/DisplayModes.h"
 #include "view/InfoPanel.h"
 #include "view/MapPanel.h"
+#include "view/MapView.h"
+#include "view/MapWindowWidget.h"
+#include "view/MarketPanel.h"
 #include "view/OverviewWidget.h"
 #include "view/ProvinceInfo.h"
-#include "view/ViewController.h"
-#include "view/MarketPanel.h"
 #include "view/TerrainLegend.h"
 
 #include <QAction>
@@ -26,13 +27,21 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace arvenna {
 
 namespace {
 const QString kCaption = QStringLiteral("MapViewer");
+
+// Each entry of a menu list tells its position through signal.
+void emitPosition(MainWindow* window, const QList<QAction*>& entries, void (MainWindow::*signal)(int))
+{
+    for (int i = 0; i < entries.size(); ++i)
+        QObject::connect(entries.at(i), &QAction::triggered, window, [window, signal, i] { (window->*signal)(i); });
 }
+} // namespace
 
 MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     : state_(state), dialogue_(dialogue), menus_(menuBar())
@@ -85,9 +94,18 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
         action->setEnabled(false);
     menus_.parworld->setEnabled(false);
 
-    databaseCommands_ = std::make_unique<DatabaseController>(*this, state_, dialogue_);
-    viewCommands_ = std::make_unique<ViewController>(*this, state_, dialogue_);
-    mapPanel_->showView(state_.view);
+    connect(menus_.cloMap, &QAction::triggered, this, &MainWindow::closeMapChosen);
+    connect(menus_.delbase, &QAction::triggered, this, &MainWindow::purgeChosen);
+    emitPosition(this, menus_.mnOptions, &MainWindow::displayModeChosen);
+    emitPosition(this, menus_.MapSize, &MainWindow::zoomChosen);
+    for (int i = 0; i < 2; ++i) {
+        connect(mapPanel_->Command1[i], &QToolButton::clicked, this, [this, i] { emit scrollChosen(true, i); });
+        connect(mapPanel_->Command2[i], &QToolButton::clicked, this, [this, i] { emit scrollChosen(false, i); });
+    }
+    connect(mapPanel_->map, &MapWindowWidget::mapPressed, this, &MainWindow::mapPressed);
+    connect(info_->LstShowDet, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { emit detailLineClicked(item->text()); });
+    showView(state_.view);
     connect(menus_.sair, &QAction::triggered, this, [this] {
         if (confirmExit())
             QApplication::quit();
@@ -98,14 +116,15 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::showDatabaseMenus()
+void MainWindow::showDatabaseMenus(const DatabaseMenus& lists)
 {
-    const DatabaseMenus& lists = state_.databaseMenus;
     rebuildMenuList(menus_.FileMn00, menus_.RepHead, lists.RepHead, QStringLiteral("RepHead"), menus_.repHeadEnd);
     rebuildMenuList(menus_.RepDB, menus_.RepDBItem, lists.RepDBItem, QStringLiteral("RepDBItem"));
     rebuildMenuList(menus_.compdb, menus_.CompDBItem, lists.CompDBItem, QStringLiteral("CompDBItem"));
     menus_.dbtools->menuAction()->setVisible(lists.dbtoolsVisible);
-    databaseCommands_->connectDatabaseEntries();
+    emitPosition(this, menus_.RepHead, &MainWindow::databaseChosen);
+    emitPosition(this, menus_.RepDBItem, &MainWindow::repairChosen);
+    emitPosition(this, menus_.CompDBItem, &MainWindow::compactChosen);
 }
 
 void MainWindow::showExternalApplications()
@@ -121,7 +140,7 @@ void MainWindow::showExternalApplications()
     }
 }
 
-void MainWindow::showMapOpened(const QString& caption)
+void MainWindow::showMapOpening(const QString& caption)
 {
     info_->show();
     menus_.arvtools->setEnabled(true);
@@ -159,19 +178,24 @@ void MainWindow::clearProvincePanels()
     showPopupEntries(false, false, false, false);
 }
 
-void MainWindow::showModePanel(ModePanel panel)
+void MainWindow::showModeSwitch(const ModeSwitch& change)
 {
-    info_->setVisible(panel == ModePanel::TabInfo);
-    maintenance_->setVisible(panel == ModePanel::TabMaintain);
-    market_->setVisible(panel == ModePanel::TabMarketTable);
+    showPopupEntries(change.copyVisible, change.copyEnabled, change.pasteVisible, change.pasteEnabled);
+    if (!change.modeChanged)
+        return;
+    info_->setVisible(change.panel == ModePanel::TabInfo);
+    maintenance_->setVisible(change.panel == ModePanel::TabMaintain);
+    market_->setVisible(change.panel == ModePanel::TabMarketTable);
 }
 
-void MainWindow::showViewChecks(int mode, int zoom)
+void MainWindow::showView(const MapView& view)
 {
-    if (QAction* entry = menus_.mnOptions.value(mode))
+    mapPanel_->showView(view);
+    if (QAction* entry = menus_.mnOptions.value(view.CheckedMode))
         entry->setChecked(true);
     for (int i = 0; i < menus_.MapSize.size(); ++i)
-        menus_.MapSize.at(i)->setChecked(i == zoom);
+        menus_.MapSize.at(i)->setChecked(i == view.CheckedZoom);
+    overview_->update();
 }
 
 void MainWindow::showPopupEntries(bool copyVisible, bool copyEnabled, bool pasteVisible, bool pasteEnabled)

@@ -3,77 +3,78 @@
 #include "MainMenus.h"
 
 #include <QMainWindow>
-#include <memory>
+#include <QPointF>
 
 class QLabel;
 
 namespace arvenna {
 
 struct AppState;
-class DatabaseController;
-class InfoPanel;
-class MapPanel;
-class OverviewWidget;
-class ViewController;
+struct DatabaseMenus;
+struct MapView;
+struct ModeSwitch;
 struct ProvinceInfo;
-enum class ModePanel;
+class InfoPanel;
 class MaintenancePanel;
+class MapPanel;
 class MarketPanel;
+class OverviewWidget;
 class TerrainLegend;
 class UserDialogue;
 
-// The main window "MapViewer": the menus and the map area. Menu commands are
-// handled by the controllers of their subsystem.
+// The main window "MapViewer": the menus and the map area. The player's
+// choices leave it as signals; the commands' results come back through its
+// show methods. Its widgets carry the names players and tests know them by.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(AppState& state, UserDialogue& dialogue);
     ~MainWindow() override;
 
-    MainMenus& menus() { return menus_; }
-    InfoPanel& infoPanel() { return *info_; }
-    MaintenancePanel& maintenancePanel() { return *maintenance_; }
-    MarketPanel& marketPanel() { return *market_; }
-    TerrainLegend& terrainLegend() { return *legend_; }
-    DatabaseController& databaseCommands() { return *databaseCommands_; }
-    ViewController& viewCommands() { return *viewCommands_; }
-    MapPanel& mapPanel() { return *mapPanel_; }
-    OverviewWidget& overview() { return *overview_; }
-    QMenu& provincePopup() { return *delProvMn_; }
-
-    // Shows the lists of the last database discovery.
-    void showDatabaseMenus();
+    // Shows the lists of a database discovery.
+    void showDatabaseMenus(const DatabaseMenus& lists);
     void showExternalApplications();
     // The window's part of opening and closing a map.
-    void showMapOpened(const QString& caption);
+    void showMapOpening(const QString& caption);
     void showMapClosed();
-    // Empties the fields that show a province.
-    void clearProvincePanels();
     // Shows the choice lists and legend of the loaded map and enables editing.
     void showMapModel();
-    // The panels of the display mode: information, maintenance or market.
-    void showModePanel(ModePanel panel);
-    void showViewChecks(int mode, int zoom);
-    void showPopupEntries(bool copyVisible, bool copyEnabled, bool pasteVisible, bool pasteEnabled);
+    void showView(const MapView& view);
+    // The panel and pop-up entries of a display mode choice.
+    void showModeSwitch(const ModeSwitch& change);
+    void showProvinceInfo(const ProvinceInfo& info);
     // The pop-up menu of a right press on the map.
     void showProvincePopup();
-    void showProvinceInfo(const ProvinceInfo& info);
 
     // Asks before leaving; true when the player confirmed.
     bool confirmExit();
+
+signals:
+    void databaseChosen(int index);
+    void repairChosen(int index);
+    void compactChosen(int index);
+    void closeMapChosen();
+    void purgeChosen();
+    void displayModeChosen(int index);
+    void zoomChosen(int index);
+    // A scroll button: by columns or rows, index 0 back and 1 forward.
+    void scrollChosen(bool columns, int index);
+    // A press on the map picture, in twips from its top-left corner.
+    void mapPressed(QPointF twips, Qt::MouseButton button);
+    void detailLineClicked(const QString& line);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void clearProvincePanels();
+    void showPopupEntries(bool copyVisible, bool copyEnabled, bool pasteVisible, bool pasteEnabled);
     void startExternalApplication(int index);
     void showAbout();
 
     AppState& state_;
     UserDialogue& dialogue_;
     MainMenus menus_;
-    std::unique_ptr<DatabaseController> databaseCommands_;
-    std::unique_ptr<ViewController> viewCommands_;
     MapPanel* mapPanel_;
     OverviewWidget* overview_;
     QMenu* delProvMn_;

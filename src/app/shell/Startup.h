@@ -10,9 +10,10 @@ class MainWindow;
 class UserDialogue;
 struct AppState;
 
-// Prepares the main window (hidden): external applications, the reports
-// directory, the database discovery. Null when the program cannot go on
-// because no game database lies beside it.
+// Builds the main window (hidden) with the controllers of its commands and
+// wires them together, then reads the external applications and the reports
+// directory and runs the database discovery. Null when the program cannot go
+// on because no game database lies beside it.
 std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDialogue& dialogue);
 
 } // namespace arvenna

@@ -1,53 +1,27 @@
 #include "ViewController.h"
 
-#include "MapPanel.h"
-#include "MapWindowWidget.h"
-#include "OverviewWidget.h"
-#include "shell/UserDialogue.h"
 #include "database/DatabaseError.h"
 #include "shell/AppState.h"
-#include "shell/MainWindow.h"
+#include "shell/UserDialogue.h"
 #include "view/CitySkills.h"
-#include "view/DisplayModes.h"
-#include "view/InfoPanel.h"
-#include "view/MarketPanel.h"
-#include "view/ProvinceInfo.h"
 #include "view/ViewCommands.h"
-
-#include <QAction>
-#include <QListWidget>
-#include <QMenu>
-#include <QToolButton>
 
 namespace arvenna {
 
-ViewController::ViewController(MainWindow& window, AppState& state, UserDialogue& dialogue)
-    : window_(window), state_(state), dialogue_(dialogue)
+ViewController::ViewController(AppState& state, UserDialogue& dialogue, QObject* parent)
+    : QObject(parent), state_(state), dialogue_(dialogue)
 {
-    MainMenus& menus = window_.menus();
-    for (int i = 0; i < menus.mnOptions.size(); ++i)
-        connect(menus.mnOptions.at(i), &QAction::triggered, this, [this, i] { setDisplayMode(i); });
-    for (int i = 0; i < menus.MapSize.size(); ++i)
-        connect(menus.MapSize.at(i), &QAction::triggered, this, [this, i] { zoom(i); });
-    MapPanel& panel = window_.mapPanel();
-    for (int i = 0; i < 2; ++i) {
-        connect(panel.Command1[i], &QToolButton::clicked, this, [this, i] { scroll(true, i); });
-        connect(panel.Command2[i], &QToolButton::clicked, this, [this, i] { scroll(false, i); });
-    }
-    connect(panel.map, &MapWindowWidget::mapPressed, this, &ViewController::pressOnMap);
-    connect(window_.infoPanel().LstShowDet, &QListWidget::itemClicked, this, &ViewController::showCitySkills);
 }
 
 void ViewController::mapLoaded()
 {
-    mapOpened(state_.view, state_.model);
     state_.pictures.drawOverview(state_.model, state_.view);
     redraw(true);
+    showProvinceInfo(true);
 }
 
 void ViewController::mapClosed()
 {
-    arvenna::mapClosed(state_.view);
     state_.pictures.layOut(state_.view);
     showView();
 }
@@ -56,9 +30,7 @@ void ViewController::setDisplayMode(int index)
 {
     BusyPointer busy(dialogue_);
     const ModeSwitch change = SetDisplayMode(state_.view, index);
-    window_.showPopupEntries(change.copyVisible, change.copyEnabled, change.pasteVisible, change.pasteEnabled);
-    if (change.modeChanged)
-        window_.showModePanel(change.panel);
+    emit modeSwitched(change);
     showView();
     if (change.redrawMap)
         redraw(false);
@@ -95,9 +67,7 @@ void ViewController::redraw(bool rulers)
 
 void ViewController::showView()
 {
-    window_.mapPanel().showView(state_.view);
-    window_.showViewChecks(state_.view.CheckedMode, state_.view.CheckedZoom);
-    window_.overview().update();
+    emit viewChanged(state_.view);
 }
 
 void ViewController::pressOnMap(QPointF twips, Qt::MouseButton button)
@@ -106,13 +76,10 @@ void ViewController::pressOnMap(QPointF twips, Qt::MouseButton button)
     if (!coord)
         return;
     state_.view.SelectedCoord = *coord;
-    if (state_.view.CheckedMode != kTravelMode) {
-        if (state_.view.CheckedMode == kMarketMode)
-            window_.marketPanel().LstMarket->clear();
+    if (state_.view.CheckedMode != kTravelMode)
         showProvinceInfo(true);
-    }
     if (button == Qt::RightButton)
-        window_.showProvincePopup();
+        emit provincePopupRequested();
 }
 
 void ViewController::showProvinceInfo(bool mark)
@@ -124,22 +91,22 @@ void ViewController::showProvinceInfo(bool mark)
         const ProvinceInfo info = ShowProvinceInfo(state_.model, state_.game.CurrentConnection->DatabaseConnection(),
                                                    state_.view.SelectedCoord);
         state_.pictures.markSelection(state_.model, state_.view, state_.view.SelectedCoord, mark);
-        window_.showProvinceInfo(info);
+        emit provinceShown(info);
     } catch (const DatabaseError& error) {
         dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);
     }
     showView();
 }
 
-void ViewController::showCitySkills(QListWidgetItem* item)
+void ViewController::showCitySkills(const QString& line)
 {
-    if (!item || !state_.game.isOpen())
+    if (!state_.game.isOpen())
         return;
     QString message;
     {
         BusyPointer busy(dialogue_);
         try {
-            message = citySkillsMessage(state_.game.CurrentConnection->DatabaseConnection(), item->text());
+            message = citySkillsMessage(state_.game.CurrentConnection->DatabaseConnection(), line);
         } catch (const DatabaseError& error) {
             message = error.message();
         }

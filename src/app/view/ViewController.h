@@ -1,25 +1,28 @@
 #pragma once
 
+#include "view/DisplayModes.h"
+#include "view/MapView.h"
+#include "view/ProvinceInfo.h"
+
 #include <QObject>
 #include <QPointF>
-
-class QListWidgetItem;
 
 namespace arvenna {
 
 struct AppState;
 struct ViewChange;
-class MainWindow;
 class UserDialogue;
 
 // The map view's commands: display modes, zoom, scrolling, selecting a
-// province on the map and the city skills of the details list.
+// province on the map and the city skills of the details list. What the
+// window shows follows its signals.
 class ViewController : public QObject {
     Q_OBJECT
 public:
-    ViewController(MainWindow& window, AppState& state, UserDialogue& dialogue);
+    ViewController(AppState& state, UserDialogue& dialogue, QObject* parent = nullptr);
 
-    // A map has been loaded into the model: lay out and draw the view.
+    // A map has been loaded and its view laid out: draw it and show the
+    // selected province.
     void mapLoaded();
     void mapClosed();
 
@@ -29,14 +32,22 @@ public:
     void pressOnMap(QPointF twips, Qt::MouseButton button);
     // ShowProvinceInfo for the selected province, with the selection marks when mark.
     void showProvinceInfo(bool mark);
+    // A click on a line of the details list: the skills of a city line.
+    void showCitySkills(const QString& line);
+
+signals:
+    // The pictures or the view's place, zoom or mode changed.
+    void viewChanged(const MapView& view);
+    void modeSwitched(const ModeSwitch& change);
+    void provinceShown(const ProvinceInfo& info);
+    // A right press on the map: the province's pop-up menu.
+    void provincePopupRequested();
 
 private:
     void apply(const ViewChange& change);
     void redraw(bool rulers);
     void showView();
-    void showCitySkills(QListWidgetItem* item);
 
-    MainWindow& window_;
     AppState& state_;
     UserDialogue& dialogue_;
 };

@@ -1,39 +1,17 @@
 #include "CliCommand.h"
+#include "CommandGame.h"
 #include "ConsoleDialogue.h"
-#include "database/Database.h"
-#include "database/DatabaseCaption.h"
-#include "database/DatabaseError.h"
 #include "database/GameSession.h"
+#include "model/MapModel.h"
 #include "parser/ReportReader.h"
 #include "parser/ReportState.h"
+#include "view/MapView.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 
 namespace arvenna {
 
 namespace {
-// The game as the "&Database" menu would open it, so the report is checked
-// against the same description.
-bool openGame(const QFileInfo& file, GameSession& session)
-{
-    try {
-        Database database = Database::open(file.absoluteFilePath());
-        RecordSet setup = database.openRecordSet(QStringLiteral("SELECT * FROM SETUP ORDER BY DATEROW DESC"));
-        if (setup.isEOF()) {
-            printMessage(QStringLiteral("The database [%1] holds no game description.").arg(file.filePath()));
-            return false;
-        }
-        const QString caption = databaseMenuCaption(setup.text(QStringLiteral("DATABASEDESC")), file.fileName());
-        setup.close();
-        database.close();
-        return session.open(caption, file.absoluteFilePath()) == GameSession::OpenResult::Opened;
-    } catch (const DatabaseError& error) {
-        printMessage(QStringLiteral("Could not open database [%1]: %2").arg(file.filePath(), error.message()));
-        return false;
-    }
-}
-
 void printReport(const ReportState& state)
 {
     printLine(QStringLiteral("Turn: %1").arg(state.header.turnNumber));
@@ -65,14 +43,11 @@ int runReadCommand(const QStringList& arguments)
         printMessage(QStringLiteral("Name the game database with --db and exactly one report file."));
         return kExitUsage;
     }
-    const QFileInfo database(parser.value(db));
-    if (!database.isFile()) {
-        printMessage(QStringLiteral("Could not find database [%1]").arg(database.filePath()));
-        return kExitFailure;
-    }
     GameSession session;
-    if (!openGame(database, session))
-        return kExitFailure;
+    MapModel model;
+    MapView view;
+    if (const int opened = openCommandGame(parser.value(db), session, model, view); opened != kExitSuccess)
+        return opened;
     ConsoleDialogue dialogue;
     ReportState state;
     const bool read = ReadReport(parser.positionalArguments().constFirst(), state, session.CurrentDBDesc, dialogue);

@@ -1,8 +1,8 @@
 #include "CliCommand.h"
+#include "CommandGame.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "view/DisplayModes.h"
-#include "view/GameFileOpening.h"
 #include "view/MapPictures.h"
 #include "view/ViewCommands.h"
 
@@ -84,11 +84,8 @@ int runRenderCommand(const QStringList& arguments)
     GameSession session;
     MapModel model;
     MapView view;
-    const int opened = reportingFailures([&] {
-        openGameFile(session, parser.value(QStringLiteral("db")), model, view);
-        return kExitSuccess;
-    });
-    if (opened != kExitSuccess)
+    if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), session, model, view);
+        opened != kExitSuccess)
         return opened;
     MapSizeClick(view, zoom);
     const int lastColumn = std::max(0, view.ColumnCount - view.XCells);

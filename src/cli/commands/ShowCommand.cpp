@@ -1,8 +1,8 @@
 #include "CliCommand.h"
+#include "CommandGame.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "model/ModelValues.h"
-#include "view/GameFileOpening.h"
 #include "view/MapView.h"
 #include "view/ProvinceInfo.h"
 
@@ -44,7 +44,9 @@ int runShowCommand(const QStringList& arguments)
         GameSession session;
         MapModel model;
         MapView view;
-        openGameFile(session, parser.value(QStringLiteral("db")), model, view);
+        if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), session, model, view);
+            opened != kExitSuccess)
+            return opened;
         const std::optional<MapCoord> place = placeOf(model, code);
         if (!place) {
             printMessage(QStringLiteral("There is no province \"%1\" on this map.").arg(code));

@@ -5,6 +5,7 @@
 #include "Database.h"
 #include "DatabaseCaption.h"
 #include "DatabaseError.h"
+#include "FormatVersion.h"
 #include "Maintenance.h"
 
 #include <QDir>
@@ -13,10 +14,6 @@
 namespace arvenna {
 
 namespace {
-const QString kVersionTitle = QStringLiteral("Database Version...?");
-const QString kTooOld = QStringLiteral(
-    "The Database version is too old to be used by this version, please request an update.");
-constexpr int kAcceptedVersion = 6;
 constexpr int kRepairIntervalDays = 60;
 
 bool isWorkFile(const QString& name)
@@ -29,15 +26,12 @@ bool isWorkFile(const QString& name)
 std::optional<QString> usableCaption(Database& database, const QString& fileName, const QString& path,
                                      UserDialogue& dialogue)
 {
-    RecordSet setup = database.openRecordSet(QStringLiteral("SELECT * FROM SETUP ORDER BY DATEROW DESC"));
-    if (setup.isEOF())
+    const GameSetup setup = readGameSetup(database);
+    if (setup.verdict == GameSetup::Verdict::TooOld)
+        dialogue.inform(kVersionTitle, tooOldMessage(path), MessageIcon::Critical);
+    if (setup.verdict != GameSetup::Verdict::Usable)
         return std::nullopt;
-    if (setup.isNull(QStringLiteral("MDBVers")) || setup.integer(QStringLiteral("MDBVers")) < kAcceptedVersion) {
-        dialogue.inform(kVersionTitle, QStringLiteral("Error with : ") + path + QLatin1Char('\n') + kTooOld,
-                        MessageIcon::Critical);
-        return std::nullopt;
-    }
-    return databaseMenuCaption(setup.text(QStringLiteral("DATABASEDESC")), fileName);
+    return databaseMenuCaption(setup.description, fileName);
 }
 
 bool repairIsDue(Database& database, const QDateTime& now)

@@ -5,8 +5,6 @@
 #include "MapModel.h"
 #include "ModelValues.h"
 #include "database/Database.h"
-#include "database/DatabaseError.h"
-#include "database/GameSession.h"
 #include "database/RowReader.h"
 
 #include <QStringList>
@@ -215,15 +213,6 @@ void loadMapModel(MapModel& model, Database& database, MapLoadObserver* observer
     model.grid = loaded.grid;
     if (observer)
         observer->loadFinished();
-}
-
-void openMapModel(MapModel& model, GameSession& session, MapLoadObserver* observer)
-{
-    if (!session.isOpen() || session.CurrentDBName.isEmpty())
-        throw DatabaseError(QStringLiteral("No map is open."));
-    Database& database = session.CurrentConnection->DatabaseConnection();
-    fillReferenceLists(model, database);
-    loadMapModel(model, database, observer);
 }
 
 } // namespace arvenna

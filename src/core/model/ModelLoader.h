@@ -6,7 +6,6 @@ namespace arvenna {
 
 class ClassProvincia;
 class Database;
-struct GameSession;
 struct MapModel;
 
 // Told about a load as it goes, so that the map picture can be painted while
@@ -29,9 +28,5 @@ public:
 // Needs the terrains of fillTerrains. The model changes only when the whole
 // load succeeds; a failure throws DatabaseError.
 void loadMapModel(MapModel& model, Database& database, MapLoadObserver* observer = nullptr);
-
-// Opening a map: the reference lists in their order, then the model.
-// Throws DatabaseError when no game is open.
-void openMapModel(MapModel& model, GameSession& session, MapLoadObserver* observer = nullptr);
 
 } // namespace arvenna

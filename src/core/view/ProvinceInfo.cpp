@@ -31,7 +31,6 @@ struct RulerLines {
     QString ruler;
     QString castle;
     QString castleProvince;
-    QString castleName; // what the ruler choice is matched against
 };
 
 RulerLines rulerLines(const MapModel& model, qint16 rulerId)
@@ -45,8 +44,7 @@ RulerLines rulerLines(const MapModel& model, qint16 rulerId)
                 + (noble ? noble->CharacterNo : QString()) + QLatin1Char(']'),
             QStringLiteral("   in ") + ruler->CastleName + QStringLiteral(" [") + ruler->CastleNo + QLatin1Char(']'),
             QStringLiteral("     in ") + castleProvince.ProvinceName + QStringLiteral(" [")
-                + castleProvince.ProvinceCoordY + formatTwoDigits(castleProvince.ProvinceCoordX) + QLatin1Char(']'),
-            ruler->CastleName};
+                + castleProvince.ProvinceCoordY + formatTwoDigits(castleProvince.ProvinceCoordX) + QLatin1Char(']')};
 }
 
 QString typeName(const MapModel& model, qint16 type)
@@ -168,7 +166,9 @@ ProvinceInfo ShowProvinceInfo(const MapModel& model, Database& database, MapCoor
 
     info.CmbProvContinent = positionOf(model.lists.ProvContinent.names, continentName);
     info.CmbProvTerrain = positionOf(model.lists.ProvTerrain.names, terrainDesc);
-    info.CmbProvRuller = positionOf(model.lists.ProvRuller.names, ruler.castleName);
+    // By id: two castles may share a name.
+    info.CmbProvRuller = positionOf(model.lists.ProvRuller.ids,
+                                    ruler.ruler.isEmpty() ? QString() : QString::number(province.ProvinceRulerID));
     info.CmbLocalType = model.lists.LocalType.names.isEmpty() ? -1 : 0;
 
     info.LstMarket = marketBlock(database, city);

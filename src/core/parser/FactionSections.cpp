@@ -14,11 +14,6 @@ bool isBlank(const QString& line)
     return trimBlanks(line).isEmpty();
 }
 
-bool startsWithDigit(const QString& line)
-{
-    return !line.isEmpty() && line[0] >= QLatin1Char('0') && line[0] <= QLatin1Char('9');
-}
-
 // The combat line ends with the missile value when the behind value went to
 // the next line.
 bool behindValueFollows(const QString& upper)

@@ -1,28 +1,15 @@
 // "arvenna-map-cli read": what a player sees of a report, line by line.
+#include "CliRun.h"
 #include "ReportFiles.h"
 
-#include <QProcess>
 #include <QtTest>
 
 using namespace arvenna;
 
 namespace {
-struct CliRun {
-    int exitCode = -1;
-    QStringList out;
-    QString err;
-};
-
 CliRun runRead(const QString& database, const QString& report)
 {
-    QProcess process;
-    process.start(QDir(QStringLiteral(ARVENNA_BUILT_HOME)).filePath(QStringLiteral("arvenna-map-cli")),
-                  {QStringLiteral("read"), QStringLiteral("--db"), database, report});
-    if (!process.waitForFinished(60000))
-        qFatal("arvenna-map-cli read did not finish");
-    CliRun run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n')),
-               QString::fromUtf8(process.readAllStandardError())};
-    return run;
+    return runCli({QStringLiteral("read"), QStringLiteral("--db"), database, report});
 }
 
 QStringList expectedLines(const QString& name)
@@ -52,8 +39,8 @@ private slots:
         TestHome home;
         const CliRun run = runRead(home.addGameDatabase(database), sampleReport(report + QStringLiteral(".txt")));
         QCOMPARE(run.err, QString());
-        QCOMPARE(run.out, expectedLines(report));
-        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out.split(QLatin1Char('\n')), expectedLines(report));
+        QCOMPARE(run.status, 0);
     }
 
     void refusedReportsStillShowWhatWasRead()
@@ -61,22 +48,27 @@ private slots:
         TestHome home;
         const QString database = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
         CliRun run = runRead(database, sampleReport(QStringLiteral("quorvane-qvr1-q17-turn14.txt")));
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out, (QStringList{"Turn: 0", "Faction:  []", "Noble 1:  [] at , loyalty , maximum aura 0",
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out.split(QLatin1Char('\n')), (QStringList{"Turn: 0", "Faction:  []", "Noble 1:  [] at , loyalty , maximum aura 0",
                                        "Buffer:", ""}));
         QCOMPARE(run.err, QStringLiteral("This report is unsuitable to this Game type, please select Arvenna G2 reports!\n"));
 
         home.writeFile(QStringLiteral("cut.txt"),
                        reportWithLocations("Plain [ab01], plain, in Dale\n\nAl [1]\n\nFaction [a01]\n\nCharacters: 2\n"));
         run = runRead(database, home.file(QStringLiteral("cut.txt")));
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out.mid(3), (QStringList{"Buffer:", "(LOC) Plain [ab01], plain, in Dale", "----(SEP)----",
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out.split(QLatin1Char('\n')).mid(3), (QStringList{"Buffer:", "(LOC) Plain [ab01], plain, in Dale", "----(SEP)----",
                                               "(LOC) Al [1]", "----(SEP)----", ""}));
         QCOMPARE(run.err, QStringLiteral("Line 14: \" \" missing.\n"));
 
         run = runRead(home.file(QStringLiteral("None.mdb")), home.file(QStringLiteral("cut.txt")));
-        QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out, QStringList{QString()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QString());
+
+        // An endless device is not read until memory runs out.
+        run = runRead(database, QStringLiteral("/dev/zero"));
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("This report is unsuitable: it is larger than 64 MB!\n"));
     }
 };
 

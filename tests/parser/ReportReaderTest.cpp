@@ -2,9 +2,12 @@
 // report is refused.
 #include "ReportFiles.h"
 #include "parser/ReportFormatError.h"
+#include "parser/ReportLineSource.h"
 #include "parser/ReportText.h"
 
 #include <QtTest>
+#include <algorithm>
+#include <array>
 
 using namespace arvenna;
 
@@ -16,10 +19,11 @@ const QString kQuorvane = QStringLiteral("QVR game 1");
 
 const Shown kUnsuitable{"Warning", "This report is unsuitable!", MessageIcon::Critical};
 
-Shown gameTypeWarning(const QString& game)
+// How a report of another game ends: the warning, no turn, the faction if it was named.
+QString refusal(const QString& game, const QString& faction = QStringLiteral(" []"))
 {
-    return {"Warning", "This report is unsuitable to this Game type, please select " + game + " reports!",
-            MessageIcon::Critical};
+    return "refused, Warning: This report is unsuitable to this Game type, please select " + game
+           + " reports!, turn 0, " + faction;
 }
 
 // Files this process holds open: a refused report must not stay open.
@@ -27,6 +31,27 @@ qsizetype openFileCount()
 {
     return QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot).size();
 }
+
+// `size` line ends, or line ends without end when `size` is negative.
+class LineEndDevice : public QIODevice {
+public:
+    explicit LineEndDevice(qint64 size) : left_(size) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        const qint64 count = left_ < 0 ? maxSize : std::min(maxSize, left_);
+        std::fill_n(data, count, '\n');
+        if (left_ > 0)
+            left_ -= count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 left_;
+};
 
 const QByteArray kFactionPart = "Faction [a01]\n-------------\nCharacters:   2 (of 6)\n\n"
                                 "Unit  Where Loyal        Health  Men  Ships\n----  ----- -----\n"
@@ -110,28 +135,56 @@ private slots:
         QCOMPARE(outcome.state.characters.size(), 1);
 
         // A faction without nobles.
-        readText(outcome, home, "Report for Ash [a01]\nFaction [a01]\n\nCharacters: 0 (of 6)\n\n");
+        readText(outcome, home, "Report for Ash [a01]\nArvenna G2 turn 3\nFaction [a01]\n\nCharacters: 0 (of 6)\n\n");
         QVERIFY(outcome.read);
         QCOMPARE(outcome.state.characters, QList<ReportCharacter>());
     }
 
-    void refusesReportsOfAnotherGame()
+    void acceptsOnlyReportsOfTheOpenGame_data()
     {
-        TestHome home;
-        ReadOutcome outcome;
-        readInto(outcome, sampleReport(QStringLiteral("quorvane-qvr1-q17-turn14.txt")), kArvenna);
-        QVERIFY(!outcome.read);
+        QTest::addColumn<QByteArray>("report");
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("outcome");
+        const auto main = [](const QByteArray& game) {
+            return "Arvenna " + game + " turn 57 report, Spring of year 4.\nReport for Red Wolves [m42].\n";
+        };
+        const auto variant = [](const QByteArray& game) {
+            return "ARVENNA:QVR " + game + " turn 14 report for Silver Hand [q17]\n";
+        };
+        const QString mainRead = "read, turn 57, Red Wolves [m42]";
+        const QString variantRead = "read, turn 14, Silver Hand [q17]";
+        QTest::newRow("G2 into G2") << main("G2") << kArvenna << mainRead;
+        QTest::newRow("faction line first, lower case")
+            << QByteArray("Report for Red Wolves [m42].\narvenna g2 turn 57\n") << kArvenna << mainRead;
+        QTest::newRow("G3 into G2") << main("G3") << kArvenna << refusal(kArvenna);
+        QTest::newRow("G20 into G2") << main("G20") << kArvenna << refusal(kArvenna);
+        QTest::newRow("G2 into G20") << main("G2") << "Arvenna G20" << refusal("Arvenna G20");
+        QTest::newRow("G2x into G2") << main("G2x") << kArvenna << refusal(kArvenna);
+        QTest::newRow("QVR 1 into QVR 1") << variant("game 1") << kQuorvane << variantRead;
+        QTest::newRow("QVR 12 into QVR 12") << variant("game 12") << "QVR game 12" << variantRead;
+        QTest::newRow("QVR 12 into QVR 1") << variant("game 12") << kQuorvane << refusal(kQuorvane);
+        QTest::newRow("QVR without a number") << variant("game") << kQuorvane << refusal(kQuorvane);
+        QTest::newRow("QVR into G2") << variant("game 1") << kArvenna << refusal(kArvenna);
+        QTest::newRow("G2 into QVR") << main("G2") << kQuorvane << refusal(kQuorvane);
+        // Its rows would carry no turn.
+        QTest::newRow("no game named") << QByteArray("Report for Red Wolves [m42].\n") << kArvenna
+                                       << refusal(kArvenna, "Red Wolves [m42]");
+    }
 
-        readInto(outcome, sampleReport(QStringLiteral("arvenna-g2-m42-turn57.txt")), kQuorvane);
-        QVERIFY(!outcome.read);
-        readInto(outcome, sampleReport(QStringLiteral("arvenna-g2-m42-turn57.txt")), QStringLiteral("Arvenna G3"));
-        QVERIFY(!outcome.read);
-        // A variant game with a two-digit number never matches ten characters.
-        readText(outcome, home, "ARVENNA:QVR game 12 turn 4 report for Fen [f02]\n", QStringLiteral("QVR game 12"));
-        QVERIFY(!outcome.read);
-        QCOMPARE(outcome.dialogue.shown,
-                 (QList<Shown>{gameTypeWarning(kArvenna), gameTypeWarning(kQuorvane), gameTypeWarning("Arvenna G3"),
-                               gameTypeWarning("QVR game 12")}));
+    void acceptsOnlyReportsOfTheOpenGame()
+    {
+        QFETCH(QByteArray, report);
+        QFETCH(QString, game);
+        QFETCH(QString, outcome);
+        TestHome home;
+        ReadOutcome read;
+        readText(read, home, report, game);
+        QStringList seen{read.read ? QStringLiteral("read") : QStringLiteral("refused")};
+        for (const Shown& shown : read.dialogue.shown)
+            seen << shown.title + QStringLiteral(": ") + shown.text;
+        seen << QStringLiteral("turn %1").arg(read.state.header.turnNumber)
+             << read.state.header.factionName + QStringLiteral(" [") + read.state.header.factionNumber + QLatin1Char(']');
+        QCOMPARE(seen.join(QStringLiteral(", ")), outcome);
     }
 
     void refusedReportsSayWhyAndKeepNothingOpen()
@@ -160,6 +213,41 @@ private slots:
         QVERIFY(!outcome.read);
         QCOMPARE(outcome.dialogue.shown.mid(3), (QList<Shown>{kUnsuitable, kUnsuitable}));
         QCOMPARE(openFileCount(), openBefore);
+    }
+
+    void readsAnyLineEndsAlike()
+    {
+        const QByteArray lineFeeds = fileBytes(sampleReport(QStringLiteral("arvenna-g2-m42-turn57.txt")));
+        QByteArray carriageReturns = lineFeeds;
+        carriageReturns.replace('\n', '\r');
+        // Never a lone carriage return right before a line feed: that pair is one line end.
+        QByteArray mixed;
+        int lineEnds = 0;
+        for (const char c : lineFeeds)
+            mixed += c != '\n' ? QByteArray(1, c) : QByteArray(std::array{"\n", "\r", "\r\n"}[lineEnds++ % 3]);
+        TestHome home;
+        ReadOutcome expected;
+        readText(expected, home, lineFeeds);
+        QVERIFY(expected.read);
+        for (const QByteArray& report : {carriageReturns, mixed}) {
+            ReadOutcome outcome;
+            readText(outcome, home, report);
+            QVERIFY(outcome.read);
+            QCOMPARE(outcome.state.buffer.items(), expected.state.buffer.items());
+            QCOMPARE(outcome.state.characters, expected.state.characters);
+        }
+    }
+
+    void refusesReportsLargerThanTheBound()
+    {
+        LineEndDevice atTheBound(ReportLineSource::kMaximumBytes);
+        QVERIFY(ReportLineSource::read(atTheBound).has_value());
+        LineEndDevice endless(-1);
+        ReadOutcome outcome;
+        outcome.read = ReadReport(endless, outcome.state, kArvenna, outcome.dialogue);
+        QVERIFY(!outcome.read);
+        const Shown tooLarge{"Warning", "This report is unsuitable: it is larger than 64 MB!", MessageIcon::Critical};
+        QCOMPARE(outcome.dialogue.shown, QList<Shown>{tooLarge});
     }
 
     void malformedLinesFailSilentlyKeepingWhatWasRead_data()

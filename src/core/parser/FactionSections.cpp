@@ -4,6 +4,8 @@
 #include "ReportState.h"
 #include "ReportText.h"
 
+#include <algorithm>
+
 namespace arvenna {
 
 namespace {
@@ -12,11 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 bool isBlank(const QString& line)
 {
     return trimBlanks(line).isEmpty();
-}
-
-bool startsWithDigit(const QString& line)
-{
-    return !line.isEmpty() && line[0] >= QLatin1Char('0') && line[0] <= QLatin1Char('9');
 }
 
 // The combat line ends with the missile value when the behind value went to
@@ -43,6 +40,7 @@ void FactionSections::readFactionSummary()
             continue;
         const QString count = textBefore(trimBlanks(QStringView(cleaned).mid(11)), u" ");
         characters_ = QList<ReportCharacter>(toInt16(numericValue(count)));
+        positionOfNumber_.clear();
     }
 }
 
@@ -58,17 +56,38 @@ void FactionSections::readUnitTable()
         record.location = blank < 0 ? QString() : trimBlanks(QStringView(rest).left(blank));
         row = source_.next();
     }
+    indexNumbers();
 }
 
-ReportCharacter* FactionSections::headingOwner(const QString& line)
+void FactionSections::indexNumbers()
+{
+    positionOfNumber_.clear();
+    for (qsizetype i = characters_.size() - 1; i >= 0; --i) { // backwards: the first of repeated numbers stays
+        if (!characters_.at(i).number.isEmpty())
+            positionOfNumber_.insert(characters_.at(i).number, i);
+    }
+}
+
+// The first record whose number the line holds in brackets. Each bracketed
+// text is looked up once, so a long line or a large faction costs no more than
+// reading it (a number that itself holds a bracket is never found).
+ReportCharacter* FactionSections::headingOwner(const QString& line) const
 {
     if (startsWithDigit(line) || line.contains(QLatin1Char('#')))
         return nullptr;
-    for (ReportCharacter& record : characters_) {
-        if (!record.number.isEmpty() && line.contains(QLatin1Char('[') + record.number + QLatin1Char(']')))
-            return &record;
+    qsizetype owner = characters_.size();
+    qsizetype open = -1;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == QLatin1Char('[')) {
+            open = i;
+        } else if (line[i] == QLatin1Char(']') && open >= 0) {
+            const auto found = positionOfNumber_.constFind(line.sliced(open + 1, i - open - 1));
+            if (found != positionOfNumber_.constEnd())
+                owner = std::min(owner, *found);
+            open = -1;
+        }
     }
-    return nullptr;
+    return owner < characters_.size() ? &characters_[owner] : nullptr;
 }
 
 bool FactionSections::readNobleBlock(const QString& line)

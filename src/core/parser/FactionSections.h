@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -28,12 +29,16 @@ public:
 
 private:
     QString nextAfterUnderline();
-    ReportCharacter* headingOwner(const QString& line);
+    void indexNumbers();
+    ReportCharacter* headingOwner(const QString& line) const;
     void readNobleDetails(ReportCharacter& noble, QString line);
     QString skipUntil(bool (*isLast)(const QString& upper));
 
     ReportLineSource& source_;
     QList<ReportCharacter>& characters_;
+    // Record position by unit number (the first record where numbers repeat):
+    // every bracketed line of the report is looked up here.
+    QHash<QString, qsizetype> positionOfNumber_;
 };
 
 } // namespace arvenna

@@ -77,7 +77,7 @@ bool matches(const KeywordRow& row, const QString& s, const QString& currentLabe
     case Test::Contains:
         return s.contains(row.keyword);
     case Test::FirstIsDigit:
-        return !s.isEmpty() && s[0] >= QLatin1Char('0') && s[0] <= QLatin1Char('9');
+        return startsWithDigit(s);
     case Test::TradeOutsideMarket:
         return currentLabel != "(MAK)"_L1 && (s.startsWith("SELL"_L1) || s.startsWith("BUY"_L1));
     }

@@ -17,23 +17,39 @@ QString decode(QByteArrayView bytes)
     QString text = utf8(bytes);
     return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
+
+bool endsLine(char c)
+{
+    return c == '\n' || c == '\r';
+}
 } // namespace
 
-ReportLineSource::ReportLineSource(QIODevice& device) : bytes_(device.readAll()) {}
+std::optional<ReportLineSource> ReportLineSource::read(QIODevice& device)
+{
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 count = device.read(chunk, sizeof chunk);
+        if (count <= 0)
+            return ReportLineSource(std::move(bytes));
+        if (bytes.size() + count > kMaximumBytes)
+            return std::nullopt;
+        bytes.append(chunk, count);
+    }
+}
 
 QString ReportLineSource::next()
 {
     if (!hasLines())
         throw ReportFormatError{QStringLiteral("the report ends in the middle of a section")};
-    qsizetype end = bytes_.indexOf('\n', position_);
-    if (end < 0)
-        end = bytes_.size();
-    QByteArrayView line(bytes_.constData() + position_, end - position_);
-    position_ = end + 1;
+    const char* const begin = bytes_.constData() + position_;
+    const char* const end = bytes_.constData() + bytes_.size();
+    const char* const stop = std::find_if(begin, end, endsLine);
+    position_ += stop - begin;
+    if (stop != end)
+        position_ += *stop == '\r' && stop + 1 != end && stop[1] == '\n' ? 2 : 1;
     ++lineNumber_;
-    if (line.endsWith('\r'))
-        line.chop(1);
-    return decode(line);
+    return decode(QByteArrayView(begin, stop - begin));
 }
 
 } // namespace arvenna

@@ -2,19 +2,28 @@
 
 #include <QByteArray>
 #include <QString>
+#include <optional>
+#include <utility>
 
 class QIODevice;
 
 namespace arvenna {
 
-// The lines of a report, taken one by one from the report's bytes. Lines end
-// at a line feed, with or without a carriage return before it. A line is
-// decoded as UTF-8 when it is valid UTF-8, as Latin-1 otherwise, so any byte
-// is text.
+// The lines of a report, taken one by one from the report's bytes. A line
+// ends at a line feed, a carriage return, or both together, so reports saved
+// on any system read alike. A line is decoded as UTF-8 when it is valid UTF-8,
+// as Latin-1 otherwise, so any byte is text.
 class ReportLineSource {
 public:
-    // Reads the whole device; a device that fails to read gives no lines.
-    explicit ReportLineSource(QIODevice& device);
+    // No turn report comes near this size; the bound keeps an endless device
+    // (a pipe, /dev/zero) from being read until memory runs out.
+    static constexpr qint64 kMaximumBytes = 64 * 1024 * 1024;
+
+    // Reads the device to its end; nothing when it holds more than
+    // kMaximumBytes. A device that fails to read gives the lines read so far.
+    static std::optional<ReportLineSource> read(QIODevice& device);
+
+    explicit ReportLineSource(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
     bool hasLines() const { return position_ < bytes_.size(); }
     // The next line; past the last line the report fails (ReportFormatError).

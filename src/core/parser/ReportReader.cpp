@@ -10,18 +10,42 @@
 #include "shell/UserDialogue.h"
 
 #include <QFile>
+#include <optional>
+#include <utility>
 
 namespace arvenna {
 
 namespace {
 using namespace Qt::Literals::StringLiterals;
 
+// "ARVENNA G" and a game number.
+bool isMainGameHeader(const QString& upper)
+{
+    return upper.startsWith("ARVENNA G"_L1) && upper.size() > 9 && isDigit(upper[9]);
+}
+
+// The game an upper-cased header line names from `from` on: the text up to the
+// end of the first number ("ARVENNA G2", "QVR GAME 12"). Empty when no number
+// follows or the number runs on into a longer word.
+QStringView namedGame(const QString& upper, qsizetype from)
+{
+    qsizetype end = from;
+    while (end < upper.size() && !isDigit(upper[end]))
+        ++end;
+    if (end == upper.size())
+        return {};
+    while (end < upper.size() && isDigit(upper[end]))
+        ++end;
+    if (end < upper.size() && upper[end].isLetter())
+        return {};
+    return QStringView(upper).sliced(from, end - from);
+}
 
 // One pass over one report, its first line to its last.
 class ReportReading {
 public:
-    ReportReading(QIODevice& device, ReportState& state, const QString& currentDBDesc, UserDialogue& dialogue)
-        : source_(device), state_(state), currentDBDesc_(currentDBDesc), dialogue_(dialogue),
+    ReportReading(ReportLineSource source, ReportState& state, const QString& currentDBDesc, UserDialogue& dialogue)
+        : source_(std::move(source)), state_(state), currentDBDesc_(currentDBDesc), dialogue_(dialogue),
           sections_(source_, state.characters), writer_(source_, state.classifier, state.buffer, dialogue)
     {
     }
@@ -38,6 +62,7 @@ private:
     Step takeVariantGameHeader(const QString& line, const QString& upper);
     void takeFactionPart(const QString& line);
     void skipUnclaimedItems();
+    bool isOpenGame(QStringView game) const;
     Step refuseGameType();
 
     ReportLineSource source_;
@@ -47,6 +72,8 @@ private:
     FactionSections sections_;
     ParagraphWriter writer_;
     bool headerSeen_ = false;
+    // Set by the header line that names the open game: without one the turn is unknown.
+    bool gameNamed_ = false;
     bool characterSectionStarted_ = false;
     bool inNobleBlock_ = false;
 };
@@ -60,6 +87,10 @@ ReportReading::Outcome ReportReading::run()
         }
     } catch (const ReportFormatError& error) {
         state_.failure = QStringLiteral("Line %1: %2.").arg(source_.lineNumber()).arg(error.reason);
+        return Outcome::Refused;
+    }
+    if (headerSeen_ && !gameNamed_) {
+        refuseGameType();
         return Outcome::Refused;
     }
     return Outcome::Read;
@@ -81,7 +112,7 @@ ReportReading::Step ReportReading::take(const QString& line)
         takeReportFor(line);
         return Step::Next;
     }
-    if (upper.startsWith("ARVENNA G2"_L1))
+    if (isMainGameHeader(upper))
         return takeMainGameHeader(line, upper);
     if (upper.startsWith("ARVENNA:QVR"_L1))
         return takeVariantGameHeader(line, upper);
@@ -117,8 +148,9 @@ void ReportReading::takeReportFor(const QString& line)
 
 ReportReading::Step ReportReading::takeMainGameHeader(const QString& line, const QString& upper)
 {
-    if (upper.left(10) != upperCase(currentDBDesc_))
+    if (!isOpenGame(namedGame(upper, 0)))
         return refuseGameType();
+    gameNamed_ = true;
     state_.header.turnNumber = toInt16(numericValue(textAfter(line, u"turn", 1)));
     return Step::Next;
 }
@@ -126,8 +158,9 @@ ReportReading::Step ReportReading::takeMainGameHeader(const QString& line, const
 // The variant's header names game, turn and faction on one line.
 ReportReading::Step ReportReading::takeVariantGameHeader(const QString& line, const QString& upper)
 {
-    if (upper.mid(8, 10) != upperCase(currentDBDesc_))
+    if (!isOpenGame(namedGame(upper, 8))) // after "ARVENNA:"
         return refuseGameType();
+    gameNamed_ = true;
     const QString afterTurn = textAfter(textAfter(line, u"game", 1), u"turn", 1);
     state_.header.turnNumber = toInt16(numericValue(afterTurn));
     const QString faction = textAfter(afterTurn, u"for", 1);
@@ -135,6 +168,11 @@ ReportReading::Step ReportReading::takeVariantGameHeader(const QString& line, co
     state_.header.factionNumber = trimBlanks(textBetween(faction, u'[', u']'));
     headerSeen_ = true;
     return Step::Next;
+}
+
+bool ReportReading::isOpenGame(QStringView game) const
+{
+    return !game.isEmpty() && game == upperCase(currentDBDesc_);
 }
 
 ReportReading::Step ReportReading::refuseGameType()
@@ -188,7 +226,14 @@ bool endReport(bool headerSeen, ReportState& state, UserDialogue& dialogue)
 
 bool readStarted(QIODevice& report, ReportState& state, const QString& currentDBDesc, UserDialogue& dialogue)
 {
-    ReportReading reading(report, state, currentDBDesc, dialogue);
+    std::optional<ReportLineSource> source = ReportLineSource::read(report);
+    if (!source) {
+        LogLine(QStringLiteral("This report is unsuitable: it is larger than %1 MB!")
+                    .arg(ReportLineSource::kMaximumBytes / (1024 * 1024)),
+                state.buffer, LogKind::WarningLine, dialogue);
+        return false;
+    }
+    ReportReading reading(std::move(*source), state, currentDBDesc, dialogue);
     if (reading.run() == ReportReading::Outcome::Refused)
         return false;
     return endReport(reading.headerSeen(), state, dialogue);

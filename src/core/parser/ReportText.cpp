@@ -50,7 +50,7 @@ double numericValue(QStringView text)
         const QChar c = text[i];
         if (c == QLatin1Char(' '))
             continue;
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+        if (!isDigit(c))
             break;
         value = value * 10 + (c.unicode() - u'0');
     }

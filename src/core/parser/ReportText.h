@@ -12,6 +12,16 @@ namespace arvenna {
 QString CleanLine(const QString& text);
 // The text in upper case; quick for the plain ASCII lines reports are made of.
 QString upperCase(const QString& text);
+// A digit 0 to 9: reports write numbers in ASCII.
+inline bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+inline bool startsWithDigit(QStringView text)
+{
+    return !text.isEmpty() && isDigit(text.front());
+}
+
 // Leading and trailing blanks removed (only blanks: reports use no other spacing).
 QString trimBlanks(QStringView text);
 

@@ -142,12 +142,15 @@ private slots:
                 "(7, 0, 0, 555, 'I7', 'No Province', 1, 0, 0, 0),"
                 "(8, 1, 0, 2, 'I8', 'Wrong Province', 7, 0, 0, 0),"
                 "(9, NULL, 0, 1, 'I9', 'No Parent Value', 8, 0, 0, 0),"
+                "(12, 9, 0, 1, 'I12', 'Hold', 5, 0, 0, 0),"
                 "(10, 2, 10, 1, 'I10', 'Cellar', 9, 1, 0, 0),"
                 "(11, 0, 0, 2, 'I11', 'Lone Tower', 2, 0, 0, 0)"));
         MapModel model;
         openAndLoad(game, model);
+        // A null InnerID counts as first level, like 0.
         QCOMPARE(innerLocations(model.Provinces.Item(QStringLiteral("ab07"))),
                  (QStringList{"province: Old Mine (1, 3, 20, closed)", "Old Mine: Deep Shaft (4, 14, 2)",
+                              "province: No Parent Value (9, 8, 0)", "No Parent Value: Hold (12, 5, 0)",
                               "city: Harbour Inn (2, 4, 0)", "Harbour Inn: Cellar (10, 9, 1)",
                               "city: Bell Tower (3, 2, 5, hidden)"}));
         QCOMPARE(innerLocations(model.Provinces.Item(QStringLiteral("ab08"))),

@@ -51,6 +51,8 @@ public:
     // Starts a new row; its counter id can be read before update().
     void addNew();
     void edit();
+    // Numeric text goes into a number field as the number; a value the field's
+    // declared type cannot hold throws, leaving the pending row as it was.
     void setValue(const QString& field, const QVariant& value);
     void update();
     void cancelUpdate();
@@ -73,6 +75,7 @@ private:
     RecordSetType type_;
     QString table_;          // set when the set can be written
     QString counterColumn_;  // the table's INTEGER PRIMARY KEY, if any
+    QHash<QString, QString> declaredTypes_; // the table's field types, by name in lower case
     QStringList columns_;    // result columns; the row id is kept aside
     QHash<QString, int> columnByName_;
     std::vector<QVector<QVariant>> rows_;

@@ -207,6 +207,27 @@ private slots:
                  (QVariantList{7.5, QStringLiteral("7")}));
     }
 
+    void joinedSetsNameColumnsByTable()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        runSql(path, QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIAID, RULLERID) VALUES (1, 77)"));
+        Database db = Database::open(path);
+        RecordSet joined = db.openRecordSet(QStringLiteral("SELECT Provincias.RullerID, Rullers.RullerID FROM Provincias "
+                                                           "LEFT JOIN Rullers ON Provincias.RullerID = Rullers.RullerID"),
+                                            RecordSetType::Snapshot);
+        QCOMPARE((QVariantList{joined.value(QStringLiteral("provincias.rullerid")),
+                               joined.value(QStringLiteral("Rullers.RullerID"))}),
+                 (QVariantList{qint64(77), QVariant()}));
+        try {
+            joined.value(QStringLiteral("RullerID"));
+            QFAIL("an ambiguous field name was taken");
+        } catch (const DatabaseError& error) {
+            QCOMPARE(error.message(), QStringLiteral("The field 'RullerID' is ambiguous: name it as Table.Field."));
+        }
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, joined.value(QStringLiteral("Locals.RullerID")));
+    }
+
     void readOnlySetsRefuseWrites()
     {
         TestHome home;

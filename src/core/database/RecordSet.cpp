@@ -1,9 +1,11 @@
 #include "RecordSet.h"
 
 #include "DatabaseError.h"
+#include "FieldErrors.h"
 #include "SqlConnection.h"
 
 #include <QRegularExpression>
+#include <QSqlField>
 #include <QSqlRecord>
 #include <cmath>
 #include <optional>
@@ -125,8 +127,11 @@ void RecordSet::fetchAll(const QString& sql, const QVariantList& params)
     const QSqlRecord record = query.record();
     const int first = table_.isEmpty() ? 0 : 1;
     for (int i = first; i < record.count(); ++i) {
-        columns_ << record.fieldName(i);
-        columnByName_.insert(record.fieldName(i).toLower(), i - first);
+        const QSqlField field = record.field(i);
+        columns_ << field.name();
+        nameColumn(field.name(), i - first);
+        if (!field.tableName().isEmpty())
+            nameColumn(field.tableName() + QLatin1Char('.') + field.name(), i - first);
     }
     const int width = int(columns_.size());
     while (query.next()) {
@@ -187,25 +192,23 @@ QStringList RecordSet::fieldNames() const
 
 bool RecordSet::hasField(const QString& field) const
 {
-    const QString key = field.toLower();
-    if (columnByName_.contains(key))
-        return true;
-    const int dot = key.lastIndexOf(QLatin1Char('.'));
-    return dot >= 0 && columnByName_.contains(key.mid(dot + 1));
+    return columnByName_.contains(field.toLower());
 }
 
-// "Table.Field" finds the result column "Field", as the engine names it.
+// A name two columns share is kept, marked ambiguous.
+void RecordSet::nameColumn(const QString& name, int index)
+{
+    const QString key = name.toLower();
+    columnByName_.insert(key, columnByName_.contains(key) ? kAmbiguous : index);
+}
+
 int RecordSet::column(const QString& field) const
 {
-    const QString key = field.toLower();
-    auto it = columnByName_.constFind(key);
-    if (it == columnByName_.constEnd()) {
-        const int dot = key.lastIndexOf(QLatin1Char('.'));
-        if (dot >= 0)
-            it = columnByName_.constFind(key.mid(dot + 1));
-    }
+    const auto it = columnByName_.constFind(field.toLower());
     if (it == columnByName_.constEnd())
-        throw DatabaseError(QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+        throw missingFieldError(field);
+    if (it.value() == kAmbiguous)
+        throw ambiguousFieldError(field);
     return it.value();
 }
 

@@ -37,6 +37,8 @@ public:
     void moveLast();
     int recordCount() const;
 
+    // Fields are named "Field" or, in a join, "Table.Field" with the table as
+    // the schema names it; a bare name two columns share is refused.
     QStringList fieldNames() const;
     bool hasField(const QString& field) const;
     QVariant value(const QString& field) const; // a missing value is a null QVariant
@@ -62,6 +64,7 @@ public:
 private:
     enum class Pending { None, Adding, Editing };
 
+    void nameColumn(const QString& name, int index);
     int column(const QString& field) const;
     const QVector<QVariant>& currentValues() const;
     void requireWritable(const char* operation) const;
@@ -77,7 +80,8 @@ private:
     QString counterColumn_;  // the table's INTEGER PRIMARY KEY, if any
     QHash<QString, QString> declaredTypes_; // the table's field types, by name in lower case
     QStringList columns_;    // result columns; the row id is kept aside
-    QHash<QString, int> columnByName_;
+    static constexpr int kAmbiguous = -1;
+    QHash<QString, int> columnByName_; // bare and Table.Field names in lower case
     std::vector<QVector<QVariant>> rows_;
     std::vector<qint64> rowIds_;
     std::vector<bool> deleted_;

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "DatabaseError.h"
+#include "FieldErrors.h"
 
 #include <QSqlDriver>
 #include <sqlite3.h>
@@ -111,11 +112,11 @@ int RowReader::column(const QString& field) const
         if (!matches)
             continue;
         if (found >= 0)
-            throw DatabaseError(QStringLiteral("The field '%1' is ambiguous: name it as Table.Field.").arg(field));
+            throw ambiguousFieldError(field);
         found = i;
     }
     if (found < 0)
-        throw DatabaseError(QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+        throw missingFieldError(field);
     return found;
 }
 

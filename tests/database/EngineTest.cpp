@@ -122,6 +122,112 @@ private slots:
         QVERIFY(db.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS")).isEOF());
     }
 
+    void pendingAddsTakeTheirOwnCounters()
+    {
+        TestHome home;
+        Database db = Database::open(home.addGameDatabase(QStringLiteral("Arvenna.mdb")));
+        RecordSet first = db.openRecordSet(QStringLiteral("SELECT * FROM CONTINENTES"));
+        RecordSet second = db.openRecordSet(QStringLiteral("select * from continentes"));
+        RecordSet dropped = db.openRecordSet(QStringLiteral("SELECT * FROM CONTINENTES"));
+        first.addNew();
+        second.addNew();
+        dropped.addNew();
+        QCOMPARE((QList<qint64>{first.integer(QStringLiteral("CONTID")), second.integer(QStringLiteral("CONTID")),
+                                dropped.integer(QStringLiteral("CONTID"))}),
+                 (QList<qint64>{1, 2, 3}));
+        second.setValue(QStringLiteral("CONTDESCRIPTION"), QStringLiteral("South"));
+        second.update();
+        first.setValue(QStringLiteral("CONTDESCRIPTION"), QStringLiteral("North"));
+        first.update();
+        dropped.cancelUpdate();
+        RecordSet later = db.openRecordSet(QStringLiteral("SELECT * FROM CONTINENTES"));
+        later.addNew();
+        later.setValue(QStringLiteral("CONTDESCRIPTION"), QStringLiteral("East"));
+        later.update();
+
+        RecordSet stored = db.openRecordSet(QStringLiteral("SELECT * FROM CONTINENTES ORDER BY CONTID"),
+                                            RecordSetType::Snapshot);
+        QStringList rows;
+        for (; !stored.isEOF(); stored.moveNext())
+            rows << stored.text(QStringLiteral("CONTID")) + ' ' + stored.text(QStringLiteral("CONTDESCRIPTION"));
+        QCOMPARE(rows, (QStringList{"1 North", "2 South", "4 East"})); // the shown ids; the cancelled add left none
+    }
+
+    void valuesMustSuitTheirFields()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        Database db = Database::open(path);
+        RecordSet provinces = db.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS"));
+        provinces.addNew();
+        provinces.setValue(QStringLiteral("XORD"), QStringLiteral(" 12 "));
+        provinces.setValue(QStringLiteral("YORD"), 3.0);
+        provinces.setValue(QStringLiteral("PEASANTS"), true);
+        provinces.setValue(QStringLiteral("ProvinciaName"), 42);
+        provinces.setValue(QStringLiteral("CONTINENTID"), QVariant());
+        const QList<QPair<QString, QVariant>> unfit{
+            {"xord", "abc"}, {"YORD", "12.5"}, {"PEASANTS", 2.5}, {"TERRAINID", ""}, {"RULLERID", 1e300},
+            {"CONTINENTID", QDateTime(QDate(2026, 1, 2), QTime(3, 4))}};
+        QStringList refusals;
+        for (const auto& [field, value] : unfit) {
+            try {
+                provinces.setValue(field, value);
+            } catch (const DatabaseError& error) {
+                refusals << error.message();
+            }
+        }
+        QCOMPARE(refusals,
+                 (QStringList{"The field 'XORD' of 'PROVINCIAS' takes whole numbers, not 'abc'.",
+                              "The field 'YORD' of 'PROVINCIAS' takes whole numbers, not '12.5'.",
+                              "The field 'PEASANTS' of 'PROVINCIAS' takes whole numbers, not '2.5'.",
+                              "The field 'TERRAINID' of 'PROVINCIAS' takes whole numbers, not ''.",
+                              "The field 'RULLERID' of 'PROVINCIAS' takes whole numbers, not '1e+300'.",
+                              "The field 'CONTINENTID' of 'PROVINCIAS' takes whole numbers, not "
+                              "'2026-01-02T03:04:00'."}));
+        provinces.update(); // the refused values changed nothing
+
+        RecordSet terrain = db.openRecordSet(QStringLiteral("SELECT * FROM TERRAIN WHERE TERRAINID = 1"));
+        terrain.edit();
+        terrain.setValue(QStringLiteral("TERRAINMOVEMENT"), QStringLiteral("7.5"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                 terrain.setValue(QStringLiteral("TERRAINMOVEMENT"), QStringLiteral("fast")));
+        terrain.setValue(QStringLiteral("TERRCODE"), 7);
+        terrain.update();
+
+        Database reader = Database::open(path);
+        RecordSet row = reader.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS"), RecordSetType::Snapshot);
+        QCOMPARE((QVariantList{row.value(QStringLiteral("XORD")), row.value(QStringLiteral("YORD")),
+                               row.value(QStringLiteral("PEASANTS")), row.value(QStringLiteral("PROVINCIANAME")),
+                               row.value(QStringLiteral("CONTINENTID")), row.value(QStringLiteral("TERRAINID"))}),
+                 (QVariantList{qint64(12), qint64(3), qint64(1), QStringLiteral("42"), QVariant(), QVariant()}));
+        RecordSet forest = reader.openRecordSet(QStringLiteral("SELECT * FROM TERRAIN WHERE TERRAINID = 1"),
+                                                RecordSetType::Snapshot);
+        QCOMPARE((QVariantList{forest.value(QStringLiteral("TERRAINMOVEMENT")),
+                               forest.value(QStringLiteral("TERRCODE"))}),
+                 (QVariantList{7.5, QStringLiteral("7")}));
+    }
+
+    void joinedSetsNameColumnsByTable()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        runSql(path, QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIAID, RULLERID) VALUES (1, 77)"));
+        Database db = Database::open(path);
+        RecordSet joined = db.openRecordSet(QStringLiteral("SELECT Provincias.RullerID, Rullers.RullerID FROM Provincias "
+                                                           "LEFT JOIN Rullers ON Provincias.RullerID = Rullers.RullerID"),
+                                            RecordSetType::Snapshot);
+        QCOMPARE((QVariantList{joined.value(QStringLiteral("provincias.rullerid")),
+                               joined.value(QStringLiteral("Rullers.RullerID"))}),
+                 (QVariantList{qint64(77), QVariant()}));
+        try {
+            joined.value(QStringLiteral("RullerID"));
+            QFAIL("an ambiguous field name was taken");
+        } catch (const DatabaseError& error) {
+            QCOMPARE(error.message(), QStringLiteral("The field 'RullerID' is ambiguous: name it as Table.Field."));
+        }
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, joined.value(QStringLiteral("Locals.RullerID")));
+    }
+
     void readOnlySetsRefuseWrites()
     {
         TestHome home;

@@ -6,7 +6,9 @@
 #include "model/MapModel.h"
 #include "model/ModelLoader.h"
 
+#include <QSqlDriver>
 #include <QtTest>
+#include <sqlite3.h>
 
 using namespace arvenna;
 
@@ -87,10 +89,11 @@ private slots:
     {
         GameFixture game(
             province(1, "Greenholt", 7, 2, "4", "3, 2, 'aa07', NULL")
-            + province(2, "Saltway", 8, 2, "2") + province(3, "Lost", 9, 2, "NULL")
+            + province(2, "Saltway", 8, 2, "2", "NULL, 77, NULL, NULL") + province(3, "Lost", 9, 2, "NULL")
             + province(4, "Oddland", 10, 2, "99") + province(5, "Far Below", 3, 101, "9")
             + QStringLiteral(
                 "INSERT INTO RULLERS (RULLERID, RULLERNAME) VALUES (2, 'Keep');"
+                "UPDATE PROVINCIAS SET PEASANTS = 1250 WHERE PROVINCIAID = 1;"
                 "INSERT INTO LOCALS VALUES (10, 1, 'C10', 'Greenholt Town', 2, 1, '12'), (11, 2, 'C11', 'Sea Town', 1, "
                 "0, '12'), (12, 3, 'C12', 'Ghost Town', 2, 0, '1'), (13, 999, 'C13', 'Nowhere', 2, 0, '1');"
                 "INSERT INTO MARKETTRANSACTIONS (LocalID, ItemID, TransactionType, TransactionQuantity, TransactionCost, "
@@ -111,7 +114,7 @@ private slots:
                  (QStringList{"Greenholt", "ab", "7", "aa07", "", "", ""}));
         QCOMPARE((QList<int>{green.ProvinceID, green.ProvinceTerrainID, green.ProvinceContinentID, green.ProvinceRulerID,
                              green.ProvincePeasants}),
-                 (QList<int>{1, 4, 3, 2, 0}));
+                 (QList<int>{1, 4, 3, 2, 1250}));
         const ClassLocation& town = green.ClassLocation();
         QCOMPARE((QStringList{town.LocationName, town.LocationNo, QString::number(town.LocationID),
                               QString::number(town.LocationType), QString::number(town.LocationSafe)}),
@@ -120,8 +123,10 @@ private slots:
         QCOMPARE(offers(town.CollecMArketBuy()), (QStringList{"3x item 11 at 90, turn 6"}));
 
         // Sea provinces hold no city and no market, whatever the database says.
+        // A ruler id that names no ruler reads as none; unknown peasants as 0.
         const ClassProvincia& sea = model.Provinces.Item(QStringLiteral("ab08"));
         QCOMPARE(sea.ProvinceName, QStringLiteral("Saltway"));
+        QCOMPARE((QList<int>{sea.ProvinceRulerID, sea.ProvincePeasants}), (QList<int>{0, 0}));
         QCOMPARE(sea.ClassLocation().LocationName, QString());
         QCOMPARE(sea.ClassLocation().CollecMArketSell().Count(), 0);
         QCOMPARE(model.Provinces.Item(QStringLiteral("ea03")).ProvinceTerrainID, qint16(9));
@@ -144,12 +149,15 @@ private slots:
                 "(7, 0, 0, 555, 'I7', 'No Province', 1, 0, 0, 0),"
                 "(8, 1, 0, 2, 'I8', 'Wrong Province', 7, 0, 0, 0),"
                 "(9, NULL, 0, 1, 'I9', 'No Parent Value', 8, 0, 0, 0),"
+                "(12, 9, 0, 1, 'I12', 'Hold', 5, 0, 0, 0),"
                 "(10, 2, 10, 1, 'I10', 'Cellar', 9, 1, 0, 0),"
                 "(11, 0, 0, 2, 'I11', 'Lone Tower', 2, 0, 0, 0)"));
         MapModel model;
         openAndLoad(game, model);
+        // A null InnerID counts as first level, like 0.
         QCOMPARE(innerLocations(model.Provinces.Item(QStringLiteral("ab07"))),
                  (QStringList{"province: Old Mine (1, 3, 20, closed)", "Old Mine: Deep Shaft (4, 14, 2)",
+                              "province: No Parent Value (9, 8, 0)", "No Parent Value: Hold (12, 5, 0)",
                               "city: Harbour Inn (2, 4, 0)", "Harbour Inn: Cellar (10, 9, 1)",
                               "city: Bell Tower (3, 2, 5, hidden)"}));
         QCOMPARE(innerLocations(model.Provinces.Item(QStringLiteral("ab08"))),
@@ -233,19 +241,46 @@ private slots:
     void streamingReaderBindsValuesAndReportsFailures()
     {
         GameFixture game;
-        RowReader rows(game.database(), QStringLiteral("SELECT * FROM TERRAIN WHERE TERRAINDESCRIPTION = ? OR "
-                                                       "TERRAINID = ? ORDER BY TERRAINID"),
-                       {QStringLiteral("great SEA"), 11});
-        const int name = rows.column(QStringLiteral("terraindescription"));
-        const int code = rows.column(QStringLiteral("TERRCODE"));
-        QStringList read;
-        while (rows.next())
-            read << rows.text(name) + '/' + rows.value(code).toString();
-        QCOMPARE(read, (QStringList{"Great Sea/O", "Tunnel/100"}));
-        QVERIFY(!rows.next()); // stays at its end
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, rows.column(QStringLiteral("NoSuchField")));
+        {
+            RowReader rows(game.database(), QStringLiteral("SELECT * FROM TERRAIN WHERE TERRAINDESCRIPTION = ? OR "
+                                                           "TERRAINID = ? ORDER BY TERRAINID"),
+                           {QStringLiteral("great SEA"), 11});
+            const int name = rows.column(QStringLiteral("terraindescription"));
+            const int code = rows.column(QStringLiteral("TERRCODE"));
+            QStringList read;
+            while (rows.next())
+                read << rows.text(name) + '/' + rows.value(code).toString();
+            QCOMPARE(read, (QStringList{"Great Sea/O", "Tunnel/100"}));
+            QVERIFY(!rows.next()); // stays at its end
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, rows.column(QStringLiteral("NoSuchField")));
+        }
         QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), QStringLiteral("SELECT * FROM Nowhere")));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), QStringLiteral("SELECT ?"), {}));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), QStringLiteral("SELECT ?"), {1, 2}));
+        // Readers that failed leave no statement behind to keep the file from closing.
+        const QVariant handle = game.database().connection().driver()->handle();
+        QVERIFY(!sqlite3_next_stmt(*static_cast<sqlite3* const*>(handle.constData()), nullptr));
+    }
+
+    void readerNamesColumnsOfJoinsByTable()
+    {
+        GameFixture game(province(1, "Greenholt", 7, 2, "4", "NULL, 77, NULL, NULL"));
+        RowReader rows(game.database(),
+                       QStringLiteral("SELECT Provincias.RullerID, ProvinciaName, Rullers.RullerID FROM Provincias "
+                                      "LEFT JOIN Rullers ON Provincias.RullerID = Rullers.RullerID"));
+        QCOMPARE((QList<int>{rows.column(QStringLiteral("provincias.rullerid")),
+                             rows.column(QStringLiteral("Rullers.RullerID")),
+                             rows.column(QStringLiteral("Provincias.ProvinciaName"))}),
+                 (QList<int>{0, 2, 1}));
+        try {
+            rows.column(QStringLiteral("RullerID"));
+            QFAIL("an ambiguous column name was taken");
+        } catch (const DatabaseError& error) {
+            QCOMPARE(error.message(), QStringLiteral("The field 'RullerID' is ambiguous: name it as Table.Field."));
+        }
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, rows.column(QStringLiteral("Locals.RullerID")));
+        QVERIFY(rows.next());
+        QCOMPARE((QList<QVariant>{rows.value(0), rows.value(2)}), (QList<QVariant>{qint64(77), QVariant()}));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "GameFixture.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
+#include "shell/SavedFile.h"
 #include "view/DisplayModes.h"
 #include "view/GameOpening.h"
 #include "view/MapPictures.h"
@@ -102,11 +103,39 @@ private slots:
         }
         CliRun run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db});
         QCOMPARE(run.status, 2);
-        run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"),
-                   game.home.file(QStringLiteral("no/such/dir/map.png"))});
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.err.startsWith(QStringLiteral("Could not write the picture")));
         QVERIFY(!QFile::exists(png));
+    }
+
+    void renderNeverLeavesHalfAPicture()
+    {
+        GameFixture game(kWorld);
+        const QString db = game.session.CurrentDBName;
+        const QString missing = game.home.file(QStringLiteral("no/such/dir/map.png"));
+        CliRun run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"), missing});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith(QStringLiteral("Could not write the picture \"%1\": ").arg(missing)),
+                 qPrintable(run.err));
+        if (QFileInfo(QStringLiteral("/dev/full")).exists()) {
+            run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"),
+                          QStringLiteral("/dev/full")});
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.err, QStringLiteral("Could not write the picture \"/dev/full\": No space left on device\n"));
+            QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile()); // still the device
+        }
+
+        // A writer that stops halfway leaves the good file as it was, and no temporary file.
+        const QString png = game.home.file(QStringLiteral("good.png"));
+        game.home.writeFile(QStringLiteral("good.png"), "a good picture");
+        const QStringList before = QDir(game.home.path()).entryList(QDir::Files);
+        const auto halfWritten = [](QIODevice& file) {
+            file.write("half a pic");
+            return false;
+        };
+        QCOMPARE(saveWholeFile(png, halfWritten), QStringLiteral("the content could not be made"));
+        QCOMPARE(fileBytes(png), QByteArray("a good picture"));
+        QCOMPARE(QDir(game.home.path()).entryList(QDir::Files), before);
+        QCOMPARE(saveWholeFile(png, [](QIODevice& file) { return file.write("new") == 3; }), QString());
+        QCOMPARE(fileBytes(png), QByteArray("new"));
     }
 };
 

@@ -2,11 +2,13 @@
 #include "CommandGame.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
+#include "shell/SavedFile.h"
 #include "view/DisplayModes.h"
 #include "view/MapPictures.h"
 #include "view/ViewCommands.h"
 
 #include <QCommandLineParser>
+#include <QImage>
 
 namespace arvenna {
 
@@ -107,8 +109,10 @@ int runRenderCommand(const QStringList& arguments)
     pictures.layOut(view);
     pictures.DrawMapWindow(model, view, true);
     const QString output = parser.value(QStringLiteral("o"));
-    if (!pictures.mapWindow().save(output, "PNG")) {
-        printMessage(QStringLiteral("Could not write the picture \"%1\".").arg(output));
+    const QImage picture = pictures.mapWindow();
+    const QString failure = saveWholeFile(output, [&](QIODevice& file) { return picture.save(&file, "PNG"); });
+    if (!failure.isEmpty()) {
+        printMessage(QStringLiteral("Could not write the picture \"%1\": %2").arg(output, failure));
         return kExitFailure;
     }
     return kExitSuccess;

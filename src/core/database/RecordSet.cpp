@@ -1,15 +1,62 @@
 #include "RecordSet.h"
 
 #include "DatabaseError.h"
+#include "FieldErrors.h"
 #include "SqlConnection.h"
 
 #include <QRegularExpression>
+#include <QSqlField>
 #include <QSqlRecord>
+#include <cmath>
+#include <optional>
 
 namespace arvenna {
 
 namespace {
 const QString kRowIdAlias = QStringLiteral("arvenna_rowid_");
+
+// What a field can hold, from its declared type as the engine reads it.
+enum class FieldKind { Whole, Number, Any };
+
+FieldKind kindOfType(const QString& declared)
+{
+    const QString type = declared.toUpper();
+    if (type.contains(QLatin1String("INT")))
+        return FieldKind::Whole;
+    for (const char* text : {"CHAR", "CLOB", "TEXT"}) {
+        if (type.contains(QLatin1String(text)))
+            return FieldKind::Any;
+    }
+    for (const char* real : {"REAL", "FLOA", "DOUB"}) {
+        if (type.contains(QLatin1String(real)))
+            return FieldKind::Number;
+    }
+    return FieldKind::Any;
+}
+
+// The value as a field of that kind stores it, converted from numeric text
+// as the engine would; nothing when the field cannot hold it.
+std::optional<QVariant> fitted(FieldKind kind, const QVariant& value)
+{
+    if (kind == FieldKind::Any || value.isNull())
+        return value;
+    const QString text = value.toString().trimmed();
+    bool ok = false;
+    if (kind == FieldKind::Whole) {
+        const qint64 whole = text.toLongLong(&ok);
+        if (ok)
+            return whole;
+    }
+    const double number = text.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    if (kind == FieldKind::Number)
+        return number;
+    // A whole number written with a fraction or an exponent, inside the 64-bit range.
+    if (number != std::trunc(number) || number < -0x1p63 || number >= 0x1p63)
+        return std::nullopt;
+    return qint64(number);
+}
 
 QVariant storable(const QVariant& value)
 {
@@ -61,8 +108,11 @@ void RecordSet::findTable(const QString& sql)
     table_ = query.value(0).toString();
     QSqlQuery info = connection_->run(QStringLiteral("SELECT name, type, pk FROM pragma_table_info(?)"), {table_});
     while (info.next()) {
-        if (info.value(2).toInt() == 1 && info.value(1).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
-            counterColumn_ = info.value(0).toString();
+        const QString name = info.value(0).toString();
+        const QString type = info.value(1).toString();
+        if (info.value(2).toInt() == 1 && type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+            counterColumn_ = name;
+        declaredTypes_.insert(name.toLower(), type);
     }
 }
 
@@ -77,8 +127,11 @@ void RecordSet::fetchAll(const QString& sql, const QVariantList& params)
     const QSqlRecord record = query.record();
     const int first = table_.isEmpty() ? 0 : 1;
     for (int i = first; i < record.count(); ++i) {
-        columns_ << record.fieldName(i);
-        columnByName_.insert(record.fieldName(i).toLower(), i - first);
+        const QSqlField field = record.field(i);
+        columns_ << field.name();
+        nameColumn(field.name(), i - first);
+        if (!field.tableName().isEmpty())
+            nameColumn(field.tableName() + QLatin1Char('.') + field.name(), i - first);
     }
     const int width = int(columns_.size());
     while (query.next()) {
@@ -139,25 +192,23 @@ QStringList RecordSet::fieldNames() const
 
 bool RecordSet::hasField(const QString& field) const
 {
-    const QString key = field.toLower();
-    if (columnByName_.contains(key))
-        return true;
-    const int dot = key.lastIndexOf(QLatin1Char('.'));
-    return dot >= 0 && columnByName_.contains(key.mid(dot + 1));
+    return columnByName_.contains(field.toLower());
 }
 
-// "Table.Field" finds the result column "Field", as the engine names it.
+// A name two columns share is kept, marked ambiguous.
+void RecordSet::nameColumn(const QString& name, int index)
+{
+    const QString key = name.toLower();
+    columnByName_.insert(key, columnByName_.contains(key) ? kAmbiguous : index);
+}
+
 int RecordSet::column(const QString& field) const
 {
-    const QString key = field.toLower();
-    auto it = columnByName_.constFind(key);
-    if (it == columnByName_.constEnd()) {
-        const int dot = key.lastIndexOf(QLatin1Char('.'));
-        if (dot >= 0)
-            it = columnByName_.constFind(key.mid(dot + 1));
-    }
+    const auto it = columnByName_.constFind(field.toLower());
     if (it == columnByName_.constEnd())
-        throw DatabaseError(QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+        throw missingFieldError(field);
+    if (it.value() == kAmbiguous)
+        throw ambiguousFieldError(field);
     return it.value();
 }
 
@@ -240,7 +291,7 @@ void RecordSet::addNew()
     cancelUpdate();
     pendingValues_ = QVector<QVariant>(int(columns_.size()));
     if (!counterColumn_.isEmpty())
-        pendingValues_[column(counterColumn_)] = nextCounterValue();
+        pendingValues_[column(counterColumn_)] = connection_->reserveCounter(table_, nextCounterValue());
     pending_ = Pending::Adding;
 }
 
@@ -258,7 +309,15 @@ void RecordSet::setValue(const QString& field, const QVariant& value)
     if (pending_ == Pending::None)
         throw DatabaseError(QStringLiteral("Update without add or edit: field '%1'.").arg(field));
     const int index = column(field);
-    pendingValues_[index] = storable(value);
+    const QVariant stored = storable(value);
+    const FieldKind kind = kindOfType(declaredTypes_.value(columns_[index].toLower()));
+    const std::optional<QVariant> fit = fitted(kind, stored);
+    if (!fit) {
+        const QString takes = kind == FieldKind::Whole ? QStringLiteral("whole numbers") : QStringLiteral("numbers");
+        throw DatabaseError(QStringLiteral("The field '%1' of '%2' takes %3, not '%4'.")
+                                .arg(columns_[index], table_, takes, stored.toString()));
+    }
+    pendingValues_[index] = *fit;
     changed_.insert(index);
 }
 

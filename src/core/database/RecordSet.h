@@ -37,6 +37,8 @@ public:
     void moveLast();
     int recordCount() const;
 
+    // Fields are named "Field" or, in a join, "Table.Field" with the table as
+    // the schema names it; a bare name two columns share is refused.
     QStringList fieldNames() const;
     bool hasField(const QString& field) const;
     QVariant value(const QString& field) const; // a missing value is a null QVariant
@@ -51,6 +53,8 @@ public:
     // Starts a new row; its counter id can be read before update().
     void addNew();
     void edit();
+    // Numeric text goes into a number field as the number; a value the field's
+    // declared type cannot hold throws, leaving the pending row as it was.
     void setValue(const QString& field, const QVariant& value);
     void update();
     void cancelUpdate();
@@ -60,6 +64,7 @@ public:
 private:
     enum class Pending { None, Adding, Editing };
 
+    void nameColumn(const QString& name, int index);
     int column(const QString& field) const;
     const QVector<QVariant>& currentValues() const;
     void requireWritable(const char* operation) const;
@@ -73,8 +78,10 @@ private:
     RecordSetType type_;
     QString table_;          // set when the set can be written
     QString counterColumn_;  // the table's INTEGER PRIMARY KEY, if any
+    QHash<QString, QString> declaredTypes_; // the table's field types, by name in lower case
     QStringList columns_;    // result columns; the row id is kept aside
-    QHash<QString, int> columnByName_;
+    static constexpr int kAmbiguous = -1;
+    QHash<QString, int> columnByName_; // bare and Table.Field names in lower case
     std::vector<QVector<QVariant>> rows_;
     std::vector<qint64> rowIds_;
     std::vector<bool> deleted_;

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "DatabaseError.h"
+#include "FieldErrors.h"
 
 #include <QSqlDriver>
 #include <sqlite3.h>
@@ -42,30 +43,34 @@ int bind(sqlite3_stmt* statement, int index, const QVariant& value)
 }
 } // namespace
 
+void RowReader::Finalize::operator()(sqlite3_stmt* statement) const
+{
+    sqlite3_finalize(statement);
+}
+
 RowReader::RowReader(Database& database, const QString& sql, const QVariantList& params)
     : connection_(database.connection())
 {
     sqlite3* engine = engineHandle(connection_);
     const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(engine, text.constData(), int(text.size()), &statement_, nullptr) != SQLITE_OK)
+    sqlite3_stmt* prepared = nullptr;
+    const int status = sqlite3_prepare_v2(engine, text.constData(), int(text.size()), &prepared, nullptr);
+    statement_.reset(prepared);
+    if (status != SQLITE_OK)
         fail(sql);
     if (!statement_)
         throw DatabaseError(QStringLiteral("No statement to read from.\n[%1]").arg(sql));
-    if (params.size() != sqlite3_bind_parameter_count(statement_))
-        throw DatabaseError(QStringLiteral("%1 values for %2 placeholders.\n[%3]")
-                                .arg(params.size())
-                                .arg(sqlite3_bind_parameter_count(statement_))
-                                .arg(sql));
+    const int placeholders = sqlite3_bind_parameter_count(statement_.get());
+    if (params.size() != placeholders)
+        throw DatabaseError(
+            QStringLiteral("%1 values for %2 placeholders.\n[%3]").arg(params.size()).arg(placeholders).arg(sql));
     for (int i = 0; i < params.size(); ++i) {
-        if (bind(statement_, i + 1, params[i]) != SQLITE_OK)
+        if (bind(statement_.get(), i + 1, params[i]) != SQLITE_OK)
             fail(sql);
     }
 }
 
-RowReader::~RowReader()
-{
-    sqlite3_finalize(statement_);
-}
+RowReader::~RowReader() = default;
 
 void RowReader::fail(const QString& sql) const
 {
@@ -77,44 +82,61 @@ bool RowReader::next()
 {
     if (finished_)
         return false;
-    switch (sqlite3_step(statement_)) {
+    switch (sqlite3_step(statement_.get())) {
     case SQLITE_ROW:
         return true;
     case SQLITE_DONE:
         finished_ = true;
         return false;
     default:
-        fail(QString::fromUtf8(sqlite3_sql(statement_)));
+        fail(QString::fromUtf8(sqlite3_sql(statement_.get())));
     }
 }
 
 int RowReader::column(const QString& field) const
 {
-    const int count = sqlite3_column_count(statement_);
+    const int dot = int(field.lastIndexOf(QLatin1Char('.')));
+    const QString table = dot < 0 ? QString() : field.left(dot);
+    const QString name = field.mid(dot + 1);
+    const auto same = [](const QString& wanted, const char* utf8) {
+        return utf8 && wanted.compare(QString::fromUtf8(utf8), Qt::CaseInsensitive) == 0;
+    };
+    int found = -1;
+    const int count = sqlite3_column_count(statement_.get());
     for (int i = 0; i < count; ++i) {
-        if (field.compare(QString::fromUtf8(sqlite3_column_name(statement_, i)), Qt::CaseInsensitive) == 0)
-            return i;
+        // A qualified name means the table's own field, whatever the column is called.
+        const bool matches = table.isEmpty()
+            ? same(name, sqlite3_column_name(statement_.get(), i))
+            : same(table, sqlite3_column_table_name(statement_.get(), i))
+                && same(name, sqlite3_column_origin_name(statement_.get(), i));
+        if (!matches)
+            continue;
+        if (found >= 0)
+            throw ambiguousFieldError(field);
+        found = i;
     }
-    throw DatabaseError(QStringLiteral("Item not found in this collection: field '%1'.").arg(field));
+    if (found < 0)
+        throw missingFieldError(field);
+    return found;
 }
 
 bool RowReader::isNull(int column) const
 {
-    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+    return sqlite3_column_type(statement_.get(), column) == SQLITE_NULL;
 }
 
 QVariant RowReader::value(int column) const
 {
-    switch (sqlite3_column_type(statement_, column)) {
+    switch (sqlite3_column_type(statement_.get(), column)) {
     case SQLITE_NULL:
         return {};
     case SQLITE_INTEGER:
-        return qint64(sqlite3_column_int64(statement_, column));
+        return qint64(sqlite3_column_int64(statement_.get(), column));
     case SQLITE_FLOAT:
-        return sqlite3_column_double(statement_, column);
+        return sqlite3_column_double(statement_.get(), column);
     case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement_, column)),
-                          sqlite3_column_bytes(statement_, column));
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement_.get(), column)),
+                          sqlite3_column_bytes(statement_.get(), column));
     default:
         return text(column);
     }
@@ -122,13 +144,13 @@ QVariant RowReader::value(int column) const
 
 QString RowReader::text(int column) const
 {
-    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
-    return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(statement_, column)) : QString();
+    const auto* utf8 = reinterpret_cast<const char*>(sqlite3_column_text(statement_.get(), column));
+    return utf8 ? QString::fromUtf8(utf8, sqlite3_column_bytes(statement_.get(), column)) : QString();
 }
 
 qint64 RowReader::integer(int column) const
 {
-    return sqlite3_column_int64(statement_, column);
+    return sqlite3_column_int64(statement_.get(), column);
 }
 
 } // namespace arvenna

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
+#include <memory>
 
 struct sqlite3_stmt;
 
@@ -25,7 +26,9 @@ public:
 
     // Moves to the next row; false when there is none (and from then on).
     bool next();
-    // The position of a result column, by name in any letter case.
+    // The position of a result column, by name in any letter case: "Field",
+    // or "Table.Field" with the table as the schema names it. A bare name that
+    // two columns share is refused rather than guessed.
     int column(const QString& field) const;
 
     bool isNull(int column) const;
@@ -37,8 +40,12 @@ public:
 private:
     [[noreturn]] void fail(const QString& sql) const;
 
+    struct Finalize {
+        void operator()(sqlite3_stmt* statement) const;
+    };
+
     QSqlDatabase connection_; // keeps the engine handle open while reading
-    sqlite3_stmt* statement_ = nullptr;
+    std::unique_ptr<sqlite3_stmt, Finalize> statement_;
     bool finished_ = false; // the engine would start the query again after its end
 };
 

@@ -4,6 +4,7 @@
 
 #include <QAtomicInt>
 #include <QSqlError>
+#include <algorithm>
 
 namespace arvenna {
 
@@ -52,6 +53,13 @@ QSqlQuery SqlConnection::run(const QString& sql, const QVariantList& params, boo
     if (!query.exec())
         throw DatabaseError(QStringLiteral("%1\n[%2]").arg(query.lastError().text(), sql));
     return query;
+}
+
+qint64 SqlConnection::reserveCounter(const QString& table, qint64 lowest)
+{
+    qint64& last = lastCounters_[table.toLower()];
+    last = std::max(last + 1, lowest);
+    return last;
 }
 
 QString quotedIdentifier(const QString& identifier)

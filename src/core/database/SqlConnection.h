@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -18,8 +19,15 @@ struct SqlConnection {
     QSqlDatabase database() const;
     // Prepares, binds and runs a statement; a failure throws DatabaseError.
     QSqlQuery run(const QString& sql, const QVariantList& params, bool forwardOnly = true) const;
+    // The counter id for a row about to be added to a table: at least lowest
+    // and above every id handed out for that table before, so that adds
+    // pending side by side never show the same id.
+    qint64 reserveCounter(const QString& table, qint64 lowest);
 
     QString name;
+
+private:
+    QHash<QString, qint64> lastCounters_; // by table name in lower case
 };
 
 // A table or field name as SQL text; names cannot be bound as values.

@@ -12,8 +12,7 @@ namespace {
 struct InnerRow {
     qint64 province = 0;
     bool inProvince = false; // LocalLocationID is 0
-    bool firstLevel = false; // InnerID is 0
-    bool hasParent = false;  // InnerID is a value other than 0
+    bool firstLevel = false; // InnerID is 0 or null, else it names the parent
     qint64 parent = 0;
     qint16 id = 0;
     QString number;
@@ -46,9 +45,9 @@ std::vector<InnerRow> readInnerRows(Database& database)
         InnerRow row;
         row.province = rows.integer(province);
         row.inProvince = !rows.isNull(city) && rows.integer(city) == 0;
-        row.hasParent = !rows.isNull(parent);
+        // A null InnerID names no parent: the row is first level, as with 0.
         row.parent = rows.integer(parent);
-        row.firstLevel = row.hasParent && row.parent == 0;
+        row.firstLevel = row.parent == 0;
         row.id = toInteger(rows.value(id), QStringLiteral("InnerLocalID"));
         row.number = rows.text(number);
         row.name = rows.text(name);
@@ -73,7 +72,7 @@ void loadInnerLocations(Database& database, const QHash<qint64, ClassProvincia*>
     const std::vector<InnerRow> rows = readInnerRows(database);
     QHash<qint64, std::vector<const InnerRow*>> childrenByParent;
     for (const InnerRow& row : rows) {
-        if (row.hasParent && !row.firstLevel)
+        if (!row.firstLevel)
             childrenByParent[row.parent].push_back(&row);
     }
     for (const InnerRow& row : rows) {

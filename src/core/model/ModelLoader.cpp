@@ -23,6 +23,7 @@ const QString kJoinedQuery = QStringList{
     QStringLiteral("    Provincias.ProvinciaID,"),
     QStringLiteral("    Provincias.ContinentID,"),
     QStringLiteral("    Provincias.RullerID,"),
+    QStringLiteral("    Provincias.Peasants,"),
     QStringLiteral("    Provincias.TerrainID,"),
     QStringLiteral("    Provincias.XORD,"),
     QStringLiteral("    Provincias.YORD,"),
@@ -59,7 +60,9 @@ struct JoinedColumns {
           locationType(rows.column(QStringLiteral("LocationTypeID"))),
           safe(rows.column(QStringLiteral("ProvinciaSafe"))), name(rows.column(QStringLiteral("ProvinciaName"))),
           provinceId(rows.column(QStringLiteral("ProvinciaID"))),
-          continent(rows.column(QStringLiteral("ContinentID"))), ruler(rows.column(QStringLiteral("RullerID"))),
+          continent(rows.column(QStringLiteral("ContinentID"))),
+          // The province's own RullerID may name no ruler; the joined one is null then.
+          ruler(rows.column(QStringLiteral("Rullers.RullerID"))), peasants(rows.column(QStringLiteral("Peasants"))),
           terrain(rows.column(QStringLiteral("TerrainID"))), x(rows.column(QStringLiteral("XORD"))),
           y(rows.column(QStringLiteral("YORD"))), up(rows.column(QStringLiteral("Up"))),
           north(rows.column(QStringLiteral("North"))), east(rows.column(QStringLiteral("East"))),
@@ -70,8 +73,8 @@ struct JoinedColumns {
           type(rows.column(QStringLiteral("TransactionType"))), turn(rows.column(QStringLiteral("TurnNo")))
     {
     }
-    int localId, localNumber, localName, locationType, safe, name, provinceId, continent, ruler, terrain, x, y, up,
-        north, east, south, west, down, marketId, cost, item, quantity, type, turn;
+    int localId, localNumber, localName, locationType, safe, name, provinceId, continent, ruler, peasants, terrain, x,
+        y, up, north, east, south, west, down, marketId, cost, item, quantity, type, turn;
 };
 
 // The model as it is being built; it replaces the old one only when complete.
@@ -148,7 +151,8 @@ void readProvinces(Database& database, LoadedModel& loaded, const CollectTerrain
             const QString column = rows.text(c.x);
             const qint16 terrain = toInteger(rows.value(c.terrain), QStringLiteral("TerrainID"));
             current = &loaded.Provinces.Add(
-                rows.text(c.name), terrain, 0, toInteger(rows.value(c.ruler), QStringLiteral("RullerID")), QString(),
+                rows.text(c.name), terrain, toInteger(rows.value(c.peasants), QStringLiteral("Peasants")),
+                toInteger(rows.value(c.ruler), QStringLiteral("RullerID")), QString(),
                 toInteger(rows.value(c.continent), QStringLiteral("ContinentID")), textOrEmpty(rows, c.up),
                 textOrEmpty(rows, c.down), textOrEmpty(rows, c.south), textOrEmpty(rows, c.north),
                 textOrEmpty(rows, c.east), textOrEmpty(rows, c.west), column, row->CoordCode(),

@@ -12,10 +12,15 @@ CliRun runRead(const QString& database, const QString& report)
     return runCli({QStringLiteral("read"), QStringLiteral("--db"), database, report});
 }
 
+QStringList lines(const QString& text)
+{
+    return text.split(QLatin1Char('\n'));
+}
+
 QStringList expectedLines(const QString& name)
 {
     const QString path = QStringLiteral(ARVENNA_TEST_DATA "/parser/expected/") + name + QStringLiteral(".out");
-    return QString::fromUtf8(fileBytes(path)).split(QLatin1Char('\n'));
+    return lines(QString::fromUtf8(fileBytes(path)));
 }
 } // namespace
 
@@ -39,7 +44,7 @@ private slots:
         TestHome home;
         const CliRun run = runRead(home.addGameDatabase(database), sampleReport(report + QStringLiteral(".txt")));
         QCOMPARE(run.err, QString());
-        QCOMPARE(run.out.split(QLatin1Char('\n')), expectedLines(report));
+        QCOMPARE(lines(run.out), expectedLines(report));
         QCOMPARE(run.status, 0);
     }
 
@@ -49,16 +54,16 @@ private slots:
         const QString database = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
         CliRun run = runRead(database, sampleReport(QStringLiteral("quorvane-qvr1-q17-turn14.txt")));
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.out.split(QLatin1Char('\n')), (QStringList{"Turn: 0", "Faction:  []", "Noble 1:  [] at , loyalty , maximum aura 0",
-                                       "Buffer:", ""}));
+        QCOMPARE(lines(run.out), (QStringList{"Turn: 0", "Faction:  []", "Noble 1:  [] at , loyalty , maximum aura 0",
+                                              "Buffer:", ""}));
         QCOMPARE(run.err, QStringLiteral("This report is unsuitable to this Game type, please select Arvenna G2 reports!\n"));
 
         home.writeFile(QStringLiteral("cut.txt"),
                        reportWithLocations("Plain [ab01], plain, in Dale\n\nAl [1]\n\nFaction [a01]\n\nCharacters: 2\n"));
         run = runRead(database, home.file(QStringLiteral("cut.txt")));
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.out.split(QLatin1Char('\n')).mid(3), (QStringList{"Buffer:", "(LOC) Plain [ab01], plain, in Dale", "----(SEP)----",
-                                              "(LOC) Al [1]", "----(SEP)----", ""}));
+        QCOMPARE(lines(run.out).mid(3), (QStringList{"Buffer:", "(LOC) Plain [ab01], plain, in Dale", "----(SEP)----",
+                                                     "(LOC) Al [1]", "----(SEP)----", ""}));
         QCOMPARE(run.err, QStringLiteral("Line 14: \" \" missing.\n"));
 
         run = runRead(home.file(QStringLiteral("None.mdb")), home.file(QStringLiteral("cut.txt")));

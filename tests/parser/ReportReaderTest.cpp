@@ -183,7 +183,7 @@ private slots:
         for (const Shown& shown : read.dialogue.shown)
             seen << shown.title + QStringLiteral(": ") + shown.text;
         seen << QStringLiteral("turn %1").arg(read.state.header.turnNumber)
-             << read.state.header.factionName + QStringLiteral(" [") + read.state.header.factionNumber + QLatin1Char(']');
+             << QStringLiteral("%1 [%2]").arg(read.state.header.factionName, read.state.header.factionNumber);
         QCOMPARE(seen.join(QStringLiteral(", ")), outcome);
     }
 

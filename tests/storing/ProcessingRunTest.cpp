@@ -128,30 +128,39 @@ private slots:
         QCOMPARE(game.rows("REPORTLOG"), QStringList());
     }
 
-    // A database another program holds, or a write that fails at the end:
-    // nothing of the report is stored and the model forgets it too.
+    // A database another program holds, one that may only be read, or a
+    // write that fails at the end: nothing of the report is stored, the
+    // message names the database, and the model forgets the report too.
     void databaseFailuresStoreNothing()
     {
         StoringGame game;
+        const auto failsNamingTheDatabase = [&game](const QString& why) {
+            game.dialogue.shown.clear();
+            const FileOutcome outcome = game.process({"world-turn12.txt"}).constFirst();
+            QCOMPARE(outcome.processed, false);
+            QVERIFY2(outcome.reason.contains(why), qPrintable(outcome.reason));
+            QCOMPARE(game.dialogue.shown.size(), 1);
+            QCOMPARE(game.dialogue.shown[0].title, "Critical Warning");
+            QVERIFY(game.dialogue.shown[0].text.contains(game.path));
+            QCOMPARE(game.rows("PROVINCIAS"), QStringList());
+        };
         {
             QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
             other.setDatabaseName(game.path);
             QVERIFY(other.open());
             QSqlQuery(other).exec("BEGIN IMMEDIATE");
-            const FileOutcome locked = game.process({"world-turn12.txt"}).constFirst();
-            QCOMPARE(locked.processed, false);
-            QVERIFY2(locked.reason.contains("locked"), qPrintable(locked.reason));
-            QCOMPARE(game.dialogue.shown.size(), 1);
-            QCOMPARE(game.dialogue.shown[0].title, "Critical Warning");
-            QVERIFY(game.dialogue.shown[0].text.contains(game.path));
+            failsNamingTheDatabase("locked");
             QSqlQuery(other).exec("ROLLBACK");
             other.close();
         }
         QSqlDatabase::removeDatabase("other");
 
+        game.database().execute("PRAGMA query_only = ON");
+        failsNamingTheDatabase("readonly");
+        game.database().execute("PRAGMA query_only = OFF");
+
         game.database().execute("DROP TABLE REPORTLOG");
-        QCOMPARE(game.process({"world-turn12.txt"}).constFirst().processed, false);
-        QCOMPARE(game.rows("PROVINCIAS"), QStringList());
+        failsNamingTheDatabase("REPORTLOG");
         QCOMPARE(game.rows("CONTINENTES"), QStringList());
         QCOMPARE(game.model.Provinces.Count(), 1); // the fallback alone
         QCOMPARE(game.model.Continents.Count(), 0);

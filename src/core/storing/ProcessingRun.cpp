@@ -63,6 +63,9 @@ FileOutcome ProcessingRun::processFile(const QString& path, const ProcessingOpti
     bool stagesRan = false;
     try {
         Transaction transaction(database);
+        // A file the program may only read still lets the transaction
+        // begin: a write that changes nothing finds out before any stage.
+        statements.execute(QStringLiteral("DELETE FROM REPORTLOG WHERE 0"), {});
         stagesRan = true;
         StoringContext context{database, statements, model_, state_, dialogue_};
         qint16 ok = kStageTrue;
@@ -86,8 +89,8 @@ FileOutcome ProcessingRun::processFile(const QString& path, const ProcessingOpti
     } catch (const DatabaseError& error) {
         outcome = {path, false, QStringLiteral("nothing was stored: %1").arg(error.message())};
         dialogue_.inform(QStringLiteral("Critical Warning"),
-                         QStringLiteral("The database %1 could not be written (%2). Nothing of the report %3 was "
-                                        "stored.")
+                         QStringLiteral("The database %1 could not be written; it may be read-only or in use "
+                                        "by another program (%2). Nothing of the report %3 was stored.")
                              .arg(database.path(), error.message(), path),
                          MessageIcon::Critical);
         if (stagesRan) {

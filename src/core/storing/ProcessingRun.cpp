@@ -38,6 +38,8 @@ ProcessingRun::ProcessingRun(GameSession& session, MapModel& model, ReportState&
 QList<FileOutcome> ProcessingRun::process(const QStringList& files, const ProcessingOptions& options,
                                           const std::function<void(const FileOutcome&)>& afterEach)
 {
+    if (!session_.isOpen())
+        throw DatabaseError(QStringLiteral("No map is open."));
     BusyPointer busy(dialogue_);
     dialogue_.letEventsRun();
     PreparedStatements statements(session_.CurrentConnection->DatabaseConnection());

@@ -56,7 +56,7 @@ void CityStoring::run()
 {
     for (walk_.position = 0; walk_.position <= walk_.count(); ++walk_.position) {
         // A line the province stage stored opens no city.
-        if (walk_.startsWith(walk_.position, kSavedMark.trimmed()))
+        if (walk_.startsWith(walk_.position, QStringLiteral("[SAVED]")))
             walk_.position = walk_.nextSeparator(walk_.position);
         const QString item = walk_.at(walk_.position);
         if (!item.startsWith(QLatin1String("(LOC)")) || !upperCase(item).contains(QLatin1String("CITY")))

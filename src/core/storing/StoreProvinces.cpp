@@ -149,15 +149,15 @@ void ProvinceStoring::add(const ProvinceLine& line, qint16 continent)
     if (!row)
         throw ReportFormatError{QStringLiteral("the row code of \"%1\" is not on the grid").arg(line.code)};
     const qint64 column = qint64(numericValue(line.code.right(2)));
+    const qint16 terrain = model_.TerrainsByDesc.Item(line.terrain).TerrainId;
     const qint64 id = statements_.execute(
         QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME, TERRAINID, XORD, YORD, CONTINENTID, COMMENTS) "
                        "VALUES (?, ?, ?, ?, ?, ?)"),
-        {line.name, model_.TerrainsByDesc.Item(line.terrain).TerrainId, column, row->CoordId, continent,
-         QString::number(turn_)});
+        {line.name, terrain, column, row->CoordId, continent, QString::number(turn_)});
     const QString rowCode = model_.YCoordsByNum.Item(QString::number(row->CoordId)).CoordCode();
     const QString columnCode = QString::number(column);
     context_.currentProvince = &model_.Provinces.Add(
-        line.name, model_.TerrainsByDesc.Item(line.terrain).TerrainId, 0, 0, QString(), continent, QString(),
+        line.name, terrain, 0, 0, QString(), continent, QString(),
         QString(), QString(), QString(), QString(), QString(), columnCode, rowCode,
         toInteger(id, QStringLiteral("PROVINCIAID")), rowCode + formatTwoDigits(columnCode));
 }

@@ -165,18 +165,24 @@ int InnerStoring::typeOf(const QString& kind) const
 }
 
 // The rows of this province or city that a newer report no longer lists go.
+// They are found through the province, whose index is selective; most rows
+// lie outside any city, so the city's index would visit nearly all of them.
 void InnerStoring::purgeStaleRows()
 {
     const qint64 city = underCity_ ? province_->ClassLocation().LocationID : 0;
-    const QVariantList where{city, province_->ProvinceID};
-    statements_.execute(QStringLiteral("UPDATE InnerLocations SET Comments = ? WHERE LOCALLOCATIONID = ? AND "
-                                       "PROVINCEID = ? AND Comments IS NULL"),
-                        QVariantList{kUnstampedTurn} + where);
     const QList<QVariantList> rows = statements_.rows(
-        QStringLiteral("SELECT INNERLOCALID, Comments FROM InnerLocations WHERE LOCALLOCATIONID = ? AND PROVINCEID = ?"),
-        where);
+        QStringLiteral("SELECT INNERLOCALID, LocalLocationID, Comments FROM InnerLocations WHERE ProvinceID = ?"),
+        {province_->ProvinceID});
     for (const QVariantList& row : rows) {
-        if (numericValue(row.at(1).toString()) < turnNumber_)
+        if (row.at(1).isNull() || row.at(1).toLongLong() != city)
+            continue;
+        QString stamp = row.at(2).toString();
+        if (row.at(2).isNull()) {
+            stamp = kUnstampedTurn;
+            statements_.execute(QStringLiteral("UPDATE InnerLocations SET Comments = ? WHERE INNERLOCALID = ?"),
+                                {stamp, row.at(0)});
+        }
+        if (numericValue(stamp) < turnNumber_)
             statements_.execute(QStringLiteral("DELETE FROM InnerLocations WHERE INNERLOCALID = ?"), {row.at(0)});
     }
     purged_ = true;

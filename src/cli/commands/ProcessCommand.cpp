@@ -89,8 +89,10 @@ int runProcessCommand(const QStringList& arguments)
         ProcessingRun run(session, model, state, dialogue, stages);
         run.process(parser.positionalArguments(), *options, [&](const FileOutcome& outcome) {
             failed = failed || !outcome.processed;
+            // One line a file, even when the reason quotes a statement.
+            const QString reason = QString(outcome.reason).replace(QLatin1Char('\n'), QLatin1Char(' '));
             printLine(outcome.processed ? QStringLiteral("ok %1").arg(outcome.path)
-                                        : QStringLiteral("failed %1: %2").arg(outcome.path, outcome.reason));
+                                        : QStringLiteral("failed %1: %2").arg(outcome.path, reason));
             if (parser.isSet(log)) {
                 for (const QString& item : state.buffer.items())
                     printLine(item);

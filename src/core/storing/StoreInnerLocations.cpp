@@ -24,7 +24,6 @@ qsizetype leadingBlanks(const QString& text)
 
 // The values of one entry of an inner location list, after its label.
 struct InnerEntry {
-    qsizetype indent = 0;
     QString name;
     QString number;
     int type = 0; // 0 for a kind the game does not know
@@ -136,10 +135,9 @@ void InnerStoring::takeEntry()
 {
     const QString text = walk_.at(walk_.position).mid(5);
     InnerEntry entry;
-    entry.indent = leadingBlanks(text);
     entry.name = trimBlanks(textBefore(text, u"["));
     entry.number = textBetween(text, u'[', u']');
-    const bool nested = entry.indent > baseIndent_;
+    const bool nested = leadingBlanks(text) > baseIndent_;
     if (!nested)
         parentNumber_ = entry.number;
     const QString rest = trimBlanks(textAfter(text.mid(text.indexOf(u'[')), u"]", 1));

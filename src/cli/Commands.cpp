@@ -8,6 +8,7 @@ int runCompactCommand(const QStringList& arguments);
 int runShowCommand(const QStringList& arguments);
 int runRenderCommand(const QStringList& arguments);
 int runReadCommand(const QStringList& arguments);
+int runProcessCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -18,6 +19,7 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("show"), QStringLiteral("print the details of a province"), runShowCommand},
         {QStringLiteral("render"), QStringLiteral("draw the map window to a PNG"), runRenderCommand},
         {QStringLiteral("read"), QStringLiteral("read one turn report and print what was read"), runReadCommand},
+        {QStringLiteral("process"), QStringLiteral("store what turn reports reveal in a game database"), runProcessCommand},
     };
     return commands;
 }

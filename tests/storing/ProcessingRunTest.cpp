@@ -1,0 +1,192 @@
+// The processing run: one transaction a file, the report log, failures
+// that name the file, and the command line that drives it.
+#include "CliRun.h"
+#include "StoringGame.h"
+#include "database/Database.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace arvenna;
+
+namespace {
+// A turn 12 report of faction a01 whose location part is `locations`.
+QString writeReport(const StoringGame& game, const QString& name, const QByteArray& locations)
+{
+    game.home.writeFile(name, "Arvenna G2 turn 12 report\nReport for Ash Clan [a01].\nUnclaimed items:\n\n  qty  name\n"
+                              "  ---  ----\n\n"
+                                  + locations + "\nOrder template\n-----------\nend\n");
+    return game.home.file(name);
+}
+
+ScriptedDialogue::Shown errorBox(const QString& path, const QString& lastItem)
+{
+    return {kProgramTitle, "An error was found processing file " + path + " in line \n" + lastItem, MessageIcon::None};
+}
+} // namespace
+
+class ProcessingRunTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyOptionOffStillLogsTheReport()
+    {
+        StoringGame game;
+        QCOMPARE(game.process({"world-turn12.txt"}, ProcessingOptions{}).constFirst().processed, true);
+        QCOMPARE(game.rows("REPORTLOG"), QStringList{"a01|12"});
+        QCOMPARE(game.rows("PROVINCIAS"), QStringList());
+        QCOMPARE(game.state.buffer.items().constFirst(), "(LOC) Harrowfield [ab08], plain, in Vessaly, civ-2");
+    }
+
+    void aTurnZeroReportAmongOthersIsRefusedAlone()
+    {
+        StoringGame game;
+        const QList<FileOutcome> outcomes = game.process({"world-turn14.txt", "turn0.txt", "world-turn12.txt"});
+        QCOMPARE(outcomes.size(), 3);
+        QCOMPARE((QList<bool>{outcomes[0].processed, outcomes[1].processed, outcomes[2].processed}),
+                 (QList<bool>{true, false, true}));
+        QCOMPARE(game.dialogue.shown, (QList<ScriptedDialogue::Shown>{
+                                          {"Information", "Turn 0 Reports can not be parsed", MessageIcon::Information}}));
+        QCOMPARE(game.rows("REPORTLOG"), QStringList{"a01|12"});
+        QCOMPARE(processingStatus(outcomes), "Update finished");
+        QCOMPARE(processingStatus({}), "No Files processed");
+    }
+
+    // A line a stage cannot cut up ends the stage; rows stored before it
+    // stay, the file is not logged, the error box names it, the next file goes on.
+    void badLinesFailTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("locations");
+        QTest::addColumn<QString>("lastItem");
+        QTest::addColumn<int>("provincesKept");
+        QTest::newRow("no brackets") << QByteArray("Harrowfield ab08, plain, in Vessaly\n") << "(TMP) end" << 0;
+        QTest::newRow("no comma after the terrain") << QByteArray("Harrowfield [ab08], plain\n") << "(TMP) end" << 0;
+        QTest::newRow("row code off the grid") << QByteArray("Nowhere [zz01], plain, in Vessaly\n") << "(TMP) end" << 0;
+        QTest::newRow("ruler group too short")
+            << QByteArray("Marsh [ac20], plain, in Vessaly\n\nProvince controlled\n") << "(TMP) end" << 1;
+        QTest::newRow("entrance beyond 16 bits")
+            << QByteArray("Marsh [ac20], plain, in Vessaly\n\nInner locations:\n   Pit [x1], cave, 40000 days\n")
+            << "(TMP) end" << 1;
+    }
+
+    void badLinesFailTheFile()
+    {
+        QFETCH(QByteArray, locations);
+        QFETCH(QString, lastItem);
+        QFETCH(int, provincesKept);
+        StoringGame game;
+        const QString bad = writeReport(game, "bad.txt", locations);
+        const QList<FileOutcome> outcomes = game.process({bad, "world-turn14.txt"});
+        QCOMPARE(outcomes[0].processed, false);
+        QVERIFY2(outcomes[0].reason.contains("in log line"), qPrintable(outcomes[0].reason));
+        QCOMPARE(outcomes[1].processed, true);
+        QCOMPARE(game.dialogue.shown, QList<ScriptedDialogue::Shown>{errorBox(bad, lastItem)});
+        QCOMPARE(game.rows("REPORTLOG"), QStringList{"a01|14"});
+        QCOMPARE(game.rows("PROVINCIAS").size(), provincesKept + 2);
+    }
+
+    // Values are stored as written; what the stages cannot place is passed
+    // over; an owner clause that ends a list does not swallow the next one;
+    // a city of a province the model lacks gives the model no city.
+    void oddButReadableLinesAreTolerated()
+    {
+        StoringGame game;
+        game.database().execute(
+            "INSERT INTO PROVINCIAS (PROVINCIANAME, XORD, YORD, TERRAINID, COMMENTS) VALUES ('Unseen', 30, 3, 4, '9')");
+        const QString report = writeReport(game, "odd.txt",
+                                           "O'Neil's \\Rest [ab08], plain, in Bo'Ra\\n\n\n"
+                                           "Brook [q100], city, in Nowhere [ac50]\n\n"
+                                           "Inner locations:\n   Pit [x1], cave, 1 day\n\n"
+                                           "Stair [ab09], plain, in Bo'Ra\\n\n\n"
+                                           "Inner locations:\n   Pit [x2], pit, 1 day\n   Boat [x3], galley, owner:\n\n"
+                                           "Town [q1], city, in Stair [ab09]\n\n"
+                                           "Inner locations:\n   Hut [x4], inn, 1 day\n\n"
+                                           "Gate [q2], city, in Unseen [ac30]\n");
+        QCOMPARE(game.process({report}).constFirst().processed, true);
+        QCOMPARE(game.rows("PROVINCIAS")[1], "2|O'Neil's \\Rest|8|2|4|1|-|-|12|-|-|-|-|-|-");
+        QCOMPARE(game.rows("CONTINENTES"), QStringList{"1|Bo'Ra\\n|0"});
+        QCOMPARE(game.rows("LOCALS"), (QStringList{"1|3|q1|Town|2|0|12", "2|1|q2|Gate|2|0|12"}));
+        QCOMPARE(game.rows("INNERLOCATIONS"),
+                 (QStringList{"1|0|0|3|x3|Boat|7|-|-|0|0|12", "2|0|1|3|x4|Hut|4|1|-|0|0|12"}));
+        QCOMPARE(game.model.Provinces.Item("ac30").ClassLocation().LocationName, QString());
+        QCOMPARE(game.state.buffer.items().mid(2, 10),
+                 (QStringList{"[SAVED] (LOC) Brook [q100], city, in Nowhere [ac50]", "----(SEP)----",
+                              "[SAVED] (INN) Inner locations:", "(INN)    Pit [x1], cave, 1 day", "----(SEP)----",
+                              "[SAVED] (LOC) Stair [ab09], plain, in Bo'Ra\\n", "----(SEP)----",
+                              "[SAVED] (INN) Inner locations:", "[SAVED] (INN)    Pit [x2], pit, 1 day",
+                              "[SAVED] (INN)    Boat [x3], galley, owner:"}));
+    }
+
+    void notAReportIsRefusedWithoutAnErrorBox()
+    {
+        StoringGame game;
+        const QString report = writeReport(game, "none.txt", "");
+        game.home.writeFile("none.txt", "Dear player,\nsee you next turn [soon].\n");
+        QCOMPARE(game.process({report}).constFirst().processed, false);
+        QCOMPARE(game.dialogue.texts(), QStringList{"This report is unsuitable!"});
+        QCOMPARE(game.rows("REPORTLOG"), QStringList());
+    }
+
+    // A database another program holds, one that may only be read, or a
+    // write that fails at the end: nothing of the report is stored, the
+    // message names the database, and the model forgets the report too.
+    void databaseFailuresStoreNothing()
+    {
+        StoringGame game;
+        const auto failsNamingTheDatabase = [&game](const QString& why) {
+            game.dialogue.shown.clear();
+            const FileOutcome outcome = game.process({"world-turn12.txt"}).constFirst();
+            QCOMPARE(outcome.processed, false);
+            QVERIFY2(outcome.reason.contains(why), qPrintable(outcome.reason));
+            QCOMPARE(game.dialogue.shown.size(), 1);
+            QCOMPARE(game.dialogue.shown[0].title, "Critical Warning");
+            QVERIFY(game.dialogue.shown[0].text.contains(game.path));
+            QCOMPARE(game.rows("PROVINCIAS"), QStringList());
+        };
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other");
+            other.setDatabaseName(game.path);
+            QVERIFY(other.open());
+            QSqlQuery(other).exec("BEGIN IMMEDIATE");
+            failsNamingTheDatabase("locked");
+            QSqlQuery(other).exec("ROLLBACK");
+            other.close();
+        }
+        QSqlDatabase::removeDatabase("other");
+
+        game.database().execute("PRAGMA query_only = ON");
+        failsNamingTheDatabase("readonly");
+        game.database().execute("PRAGMA query_only = OFF");
+
+        game.database().execute("DROP TABLE REPORTLOG");
+        failsNamingTheDatabase("REPORTLOG");
+        QCOMPARE(game.rows("CONTINENTES"), QStringList());
+        QCOMPARE(game.model.Provinces.Count(), 1); // the fallback alone
+        QCOMPARE(game.model.Continents.Count(), 0);
+    }
+
+    void commandLineProcessesFilesInOrder()
+    {
+        StoringGame game;
+        const QString world = storingReport("world-turn12.txt");
+        const QString turn0 = storingReport("turn0.txt");
+        CliRun run = runCli({"process", "--db", game.path, world, turn0});
+        QCOMPARE(run.out, "ok " + world + "\nfailed " + turn0 + ": the report was refused\n");
+        QCOMPARE(run.err, "Turn 0 Reports can not be parsed\n");
+        QCOMPARE(run.status, 1);
+
+        run = runCli({"process", "--db", game.path, "--only", "0,3", "--log", world});
+        QCOMPARE(run.err, "Option 3 (Character (Noble) data) is not built yet: skipped.\n");
+        QCOMPARE(run.out.split('\n').mid(0, 2),
+                 (QStringList{"ok " + world, "[SAVED] (LOC) Harrowfield [ab08], plain, in Vessaly, civ-2"}));
+        QVERIFY(run.out.contains("\n(LOC) Kessra [m421], port city, in Harrowfield [ab08], safe haven\n"));
+        QCOMPARE(run.status, 1);
+
+        QCOMPARE(runCli({"process", "--db", game.path, "--only", "6", world}).status, 2);
+        QCOMPARE(runCli({"process", "--db", game.path}).status, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProcessingRunTest)
+#include "ProcessingRunTest.moc"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ScriptedDialogue.h"
+#include "TestHome.h"
+#include "database/GameSession.h"
+#include "model/MapModel.h"
+#include "parser/ReportState.h"
+#include "storing/ProcessingRun.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace arvenna {
+
+// A copy of the built "Arvenna.mdb", open with its map loaded as the parser
+// window finds it, and the run's report state and scripted dialogue.
+class StoringGame {
+public:
+    StoringGame();
+
+    // Processes the fixture reports (by file name) or any other paths.
+    QList<FileOutcome> process(const QStringList& reports, const ProcessingOptions& options = kEveryOption);
+    // Every row of a table in stored order, fields joined by "|", null as "-".
+    QStringList rows(const QString& table);
+    Database& database();
+
+    TestHome home;
+    QString path;
+    GameSession session;
+    MapModel model;
+    ReportState state;
+    ScriptedDialogue dialogue;
+};
+
+// A fixture report of tests/storing/reports.
+QString storingReport(const QString& name);
+
+
+} // namespace arvenna

@@ -5,6 +5,7 @@
 #include "Database.h"
 #include "DatabaseCaption.h"
 #include "DatabaseError.h"
+#include "EngineFailure.h"
 #include "Maintenance.h"
 
 #include <QDir>
@@ -84,8 +85,14 @@ DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenu
         try {
             database = Database::open(path);
             caption = usableCaption(*database, fileName, path, dialogue);
-        } catch (const DatabaseError&) {
-            dialogue.inform(kVersionTitle, kTooOld, MessageIcon::Critical);
+        } catch (const DatabaseError& error) {
+            if (isInUseByAnotherProgram(error))
+                dialogue.inform(kProgramTitle,
+                                QStringLiteral("The Database is in use by another program, please try again later.\n[")
+                                    + path + QLatin1Char(']'),
+                                MessageIcon::Warning);
+            else
+                dialogue.inform(kVersionTitle, kTooOld, MessageIcon::Critical);
             continue;
         }
         if (!caption)

@@ -22,7 +22,6 @@ private slots:
         const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
         const QByteArray before = fileBytes(path);
         LockedDatabase database(path);
-        QVERIFY(passesIntegrityCheck(database));
         QCOMPARE(repairDatabase(database, path + ".damaged").rebuilt, false);
         QCOMPARE(fileBytes(path), before);
     }

@@ -175,11 +175,6 @@ void keepDamagedCopy(sqlite3* damaged, const QString& copyPath)
 }
 } // namespace
 
-bool passesIntegrityCheck(LockedDatabase& database)
-{
-    return integrityOk(database.engine());
-}
-
 RepairOutcome repairDatabase(LockedDatabase& database, const QString& damagedCopy)
 {
     sqlite3* engine = database.engine();

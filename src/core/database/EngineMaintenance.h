@@ -30,7 +30,4 @@ RepairOutcome repairDatabase(LockedDatabase& database, const QString& damagedCop
 // Rewrites the database without its free pages, in the file itself.
 void compactDatabase(LockedDatabase& database);
 
-// Whether the engine's integrity check finds nothing wrong.
-bool passesIntegrityCheck(LockedDatabase& database);
-
 } // namespace arvenna

@@ -43,7 +43,7 @@ int EngineStatement::stepCode()
     return sqlite3_step(statement_);
 }
 
-// The result of the last step has been taken already; reset only rewinds.
+// Rewinds for another run; what the last step gave was seen when it ran.
 void EngineStatement::reset()
 {
     sqlite3_reset(statement_);

@@ -15,11 +15,6 @@ namespace {
 constexpr qint64 kFirstKey = std::numeric_limits<qint64>::min();
 constexpr qint64 kLastKey = std::numeric_limits<qint64>::max();
 
-bool isDamage(int code)
-{
-    return (code & 0xff) == SQLITE_CORRUPT;
-}
-
 // Reading the rows in key order from a key on: "SELECT rowid, * ... WHERE
 // rowid >= ?". Keys are 64-bit; the distances between them are counted
 // unsigned so that no step past the largest key overflows.
@@ -32,11 +27,23 @@ public:
 
     EngineStatement& statement() { return read_; }
 
+    // The next row (SQLITE_ROW), the end (SQLITE_DONE) or damage
+    // (SQLITE_CORRUPT); any other failure is not the table's and throws.
     int start(qint64 key)
     {
         read_.reset();
         read_.bind(1, key);
-        return read_.stepCode();
+        return next();
+    }
+
+    int next()
+    {
+        const int code = read_.stepCode();
+        if (code == SQLITE_ROW || code == SQLITE_DONE)
+            return code;
+        if ((code & 0xff) == SQLITE_CORRUPT)
+            return SQLITE_CORRUPT;
+        throw DatabaseError(QString::fromLatin1(sqlite3_errstr(code)));
     }
 
     // Whether a seek to key gets through the table's pages: to a row or to
@@ -103,14 +110,16 @@ SalvagedTable salvageTable(sqlite3* source, sqlite3* target, const QString& tabl
     for (;;) {
         int code = reader.start(from);
         std::optional<qint64> last;
-        for (; code == SQLITE_ROW; code = reader.statement().stepCode()) {
+        for (; code == SQLITE_ROW; code = reader.next()) {
             const qint64 key = sqlite3_column_int64(read, 0);
             if (key < from || (last && key <= *last)) {
                 code = SQLITE_CORRUPT; // keys out of order: a page that lies
                 break;
             }
-            for (int i = 0; i < width; ++i)
-                sqlite3_bind_value(insert.handle(), i + 1, sqlite3_column_value(read, i));
+            for (int i = 0; i < width; ++i) {
+                if (sqlite3_bind_value(insert.handle(), i + 1, sqlite3_column_value(read, i)) != SQLITE_OK)
+                    throw engineError(target);
+            }
             insert.step();
             insert.reset();
             ++result.copiedRows;
@@ -118,8 +127,6 @@ SalvagedTable salvageTable(sqlite3* source, sqlite3* target, const QString& tabl
         }
         if (code == SQLITE_DONE)
             return result;
-        if (!isDamage(code))
-            throw engineError(source);
         result.damaged = true;
         const std::optional<qint64> next = reader.nextSeekableKey(last.value_or(from));
         if (!next)

@@ -49,54 +49,6 @@ private slots:
         QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Arvenna.mdb"}); // nothing left beside it
     }
 
-    // Every row of the pages around a damaged one is kept, and the loss is
-    // counted exactly (the engine counts the rows through an intact index).
-    void damagedTablePagesLoseOnlyTheirRows()
-    {
-        TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        addProvinces(path, 3000);
-        const QList<LeafPage> leaves = leafPages(path, QStringLiteral("PROVINCIAS"));
-        QVERIFY(leaves.size() > 10);
-        const LeafPage first = leaves.at(3);
-        const LeafPage second = leaves.at(leaves.size() / 2);
-        damagePage(path, first.page);
-        damagePage(path, second.page);
-        const QByteArray damaged = fileBytes(path);
-        {
-            LockedDatabase database(path);
-            const RepairOutcome outcome = repairDatabase(database, path + ".damaged");
-            QCOMPARE(outcome.losses, (QList<TableLoss>{{"PROVINCIAS", first.rows + second.rows}}));
-        }
-        QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
-        QVERIFY(rowCounts(path).contains(QStringLiteral("PROVINCIAS=%1").arg(3000 - first.rows - second.rows)));
-        QCOMPARE(fileBytes(path + ".damaged"), damaged);
-        Database db = Database::open(path);
-        RecordSet last = db.openRecordSet(QStringLiteral("SELECT * FROM PROVINCIAS ORDER BY PROVINCIAID DESC"),
-                                          RecordSetType::Snapshot);
-        QCOMPARE(last.text(QStringLiteral("PROVINCIANAME")), QStringLiteral("P2999"));
-    }
-
-    // Nothing of a table with a damaged root page can be found: the repair
-    // fails rather than return the table empty, and the file stays as it was.
-    void unreadableTableFailsTheRepairUntouched()
-    {
-        TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        addProvinces(path, 3000);
-        damagePage(path, rootPage(path, QStringLiteral("PROVINCIAS")));
-        const QByteArray damaged = fileBytes(path);
-        try {
-            LockedDatabase database(path);
-            repairDatabase(database, path + ".damaged");
-            QFAIL("the repair of an unreadable table succeeded");
-        } catch (const DatabaseError& error) {
-            QCOMPARE(error.message(), QStringLiteral("The table PROVINCIAS could not be read at all."));
-        }
-        QCOMPARE(fileBytes(path), damaged);
-        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Arvenna.mdb"});
-    }
-
     void unreadableFilesAreRefusedWithTheirReason()
     {
         TestHome home;

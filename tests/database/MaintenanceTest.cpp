@@ -200,15 +200,18 @@ private slots:
         QCOMPARE(filesIn(home), QStringList{"Arvenna.mdb"});
     }
 
-    // Rows on damaged pages are lost, every other row is kept, and the user
-    // is told which table lost how many; the damaged original stays beside.
+    // Rows on damaged pages are lost, every row around them is kept, and the
+    // user is told which table lost how many (counted exactly through an
+    // intact index); the damaged original stays beside.
     void lossesAreReported()
     {
         TestHome home;
         const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
         addProvinces(path, 3000);
-        const LeafPage leaf = leafPages(path, QStringLiteral("PROVINCIAS")).at(5);
-        damagePage(path, leaf.page);
+        const QList<LeafPage> leaves = leafPages(path, QStringLiteral("PROVINCIAS"));
+        const qint64 lost = leaves.at(3).rows + leaves.at(leaves.size() / 2).rows;
+        damagePage(path, leaves.at(3).page);
+        damagePage(path, leaves.at(leaves.size() / 2).page);
         const QByteArray damaged = fileBytes(path);
         ScriptedDialogue dialogue;
         const MaintenanceResult result = repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow);
@@ -218,19 +221,21 @@ private slots:
                      {"Database Repair...?", "Process completed Sucessfully!\n[" + path + "]", MessageIcon::Information},
                      {"Database Repair...?",
                       QStringLiteral("The repair completed with losses. Rows that could not be read:\nPROVINCIAS: %1 rows\n"
-                                     "The damaged original is kept as [%2.damaged]").arg(leaf.rows).arg(path),
+                                     "The damaged original is kept as [%2.damaged]").arg(lost).arg(path),
                       MessageIcon::Warning}}));
         QCOMPARE(fileBytes(path + ".damaged"), damaged);
         QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
-        QVERIFY(rowCounts(path).contains(QStringLiteral("PROVINCIAS=%1").arg(3000 - leaf.rows)));
+        QVERIFY(rowCounts(path).contains(QStringLiteral("PROVINCIAS=%1").arg(3000 - lost)));
         QCOMPARE(maintenanceRows(path).size(), 1);
 
         // A table with nothing readable fails the repair; the file stays.
         damagePage(path, rootPage(path, QStringLiteral("PROVINCIAS")));
         const QByteArray unreadable = fileBytes(path);
-        QVERIFY(!repairAndCompact(home.path(), path, kRepairRequest, QString(), dialogue, kNow));
+        const MaintenanceResult failed = repairAndCompact(home.path(), path, kRepairRequest, QString(), dialogue, kNow);
+        QCOMPARE(failed.failureReason, QStringLiteral("The table PROVINCIAS could not be read at all."));
         QCOMPARE(dialogue.shown.last(), (ScriptedDialogue::Shown{"Database Repair...?", failureMessage(path), MessageIcon::Critical}));
         QCOMPARE(fileBytes(path), unreadable);
+        QCOMPARE(filesIn(home), (QStringList{"Arvenna.mdb", "Arvenna.mdb.damaged"}));
     }
 
     void menuEntriesNameTheirFile()

@@ -24,13 +24,12 @@ struct EngineClose {
 };
 using EngineConnection = std::unique_ptr<sqlite3, EngineClose>;
 
-// A file name, or "" for a private database the engine removes when it is
-// closed (or its process ends), so a killed run leaves nothing behind.
-EngineConnection openEngine(const QString& path)
+// A private database in the engine's temporary directory, gone when it is
+// closed or its process ends: a killed run leaves nothing behind.
+EngineConnection openScratchDatabase()
 {
     sqlite3* engine = nullptr;
-    const int code = sqlite3_open_v2(QFile::encodeName(path).constData(), &engine,
-                                     SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int code = sqlite3_open_v2("", &engine, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     EngineConnection connection(engine);
     if (code != SQLITE_OK)
         throw engine ? engineError(engine) : DatabaseError(QString::fromLatin1(sqlite3_errstr(code)));
@@ -160,18 +159,21 @@ void keepDamagedCopy(sqlite3* damaged, const QString& copyPath)
         || !file->pMethods || file->pMethods->xFileSize(file, &size) != SQLITE_OK)
         throw DatabaseError(QStringLiteral("The database file cannot be read."));
     QFile copy(copyPath);
+    auto cannotWrite = [&] {
+        return DatabaseError(QStringLiteral("Could not write [%1]: %2").arg(copyPath, copy.errorString()));
+    };
     if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw DatabaseError(QStringLiteral("Could not write [%1]: %2").arg(copyPath, copy.errorString()));
+        throw cannotWrite();
     QByteArray buffer(1 << 16, Qt::Uninitialized);
     for (sqlite3_int64 offset = 0; offset < size; offset += buffer.size()) {
         const int length = int(qMin<sqlite3_int64>(buffer.size(), size - offset));
         if (file->pMethods->xRead(file, buffer.data(), length, offset) != SQLITE_OK)
             throw DatabaseError(QStringLiteral("The database file cannot be read."));
         if (copy.write(buffer.constData(), length) != length)
-            throw DatabaseError(QStringLiteral("Could not write [%1]: %2").arg(copyPath, copy.errorString()));
+            throw cannotWrite();
     }
     if (!copy.flush())
-        throw DatabaseError(QStringLiteral("Could not write [%1]: %2").arg(copyPath, copy.errorString()));
+        throw cannotWrite();
 }
 } // namespace
 
@@ -180,7 +182,7 @@ RepairOutcome repairDatabase(LockedDatabase& database, const QString& damagedCop
     sqlite3* engine = database.engine();
     if (integrityOk(engine))
         return {};
-    EngineConnection fresh = openEngine(QString());
+    EngineConnection fresh = openScratchDatabase();
     RepairOutcome outcome{true, rebuildInto(engine, fresh.get())};
     if (!outcome.losses.isEmpty())
         keepDamagedCopy(engine, damagedCopy);

@@ -1,4 +1,6 @@
 // Finding the game databases beside the program and checking their format.
+#include "CliRun.h"
+#include "DatabaseDamage.h"
 #include "ScriptedDialogue.h"
 #include "TestHome.h"
 #include "database/Database.h"
@@ -98,6 +100,25 @@ private slots:
         QCOMPARE(dialogue.shown, expected);
         for (auto it = before.cbegin(); it != before.cend(); ++it)
             QCOMPARE(fileBytes(home.file(it.key())), it.value());
+    }
+
+    // A database another program holds is in use, not too old.
+    void databaseInUseIsSaidToBe()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        OtherProgram holder(path);
+        QVERIFY(holder.run(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")));
+        QVERIFY(holder.run(QStringLiteral("BEGIN EXCLUSIVE")));
+        const QString inUse = "The Database is in use by another program, please try again later.\n[" + path + "]";
+        ScriptedDialogue dialogue;
+        DatabaseMenus menus;
+        QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
+        QCOMPARE(menus, DatabaseMenus{});
+        QCOMPARE(dialogue.shown, (QList<ScriptedDialogue::Shown>{{"MapViewer", inUse, MessageIcon::Warning}}));
+        const CliRun run = runCli({QStringLiteral("list"), QStringLiteral("--home"), home.path()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, inUse + "\n");
     }
 
     void nothingUsableKeepsTheFirstEntry()

@@ -1,5 +1,7 @@
 // The repair-and-compact routine with its work files and maintenance rows,
 // and purging the open database.
+#include "CliRun.h"
+#include "DatabaseDamage.h"
 #include "ScriptedDialogue.h"
 #include "TestHome.h"
 #include "database/Database.h"
@@ -30,6 +32,25 @@ QStringList maintenanceRows(const QString& path)
 QStringList workFiles(const TestHome& home)
 {
     return QDir(home.path()).entryList({QStringLiteral("TempDB*")}, QDir::Files);
+}
+
+QStringList filesIn(const TestHome& home)
+{
+    return QDir(home.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+const QString kInUse = QStringLiteral("The database is in use by another program.");
+
+QString failureMessage(const QString& path)
+{
+    return "The Process could not be completed Sucessfully!\n[" + path + "]";
+}
+
+// The row counts a successful run leaves: one more maintenance row.
+QStringList afterOneRun(QStringList counts)
+{
+    counts.replaceInStrings(QStringLiteral("DATABASEMAINT=0"), QStringLiteral("DATABASEMAINT=1"));
+    return counts;
 }
 } // namespace
 
@@ -70,21 +91,151 @@ private slots:
         home.writeFile(QStringLiteral("TempDB1.MDB"), "stale work file of an interrupted run");
         const QString path = home.file(QStringLiteral("Damaged.mdb"));
         ScriptedDialogue dialogue;
-        QVERIFY(!repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow));
+        const MaintenanceResult result = repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow);
+        QVERIFY(!result);
+        QCOMPARE(result.failureReason, QStringLiteral("The file is not a database."));
         QCOMPARE(fileBytes(path), damaged);
         QCOMPARE(workFiles(home), QStringList());
         QCOMPARE(dialogue.shown,
-                 (QList<ScriptedDialogue::Shown>{{"Database Repair...?",
-                                                  "The Process could not be completed Sucessfully!\n[" + path + "]",
-                                                  MessageIcon::Critical}}));
+                 (QList<ScriptedDialogue::Shown>{{"Database Repair...?", failureMessage(path), MessageIcon::Critical}}));
+    }
 
-        // A program directory where the work files cannot be written.
-        TestHome other;
-        const QString game = other.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        const QByteArray before = fileBytes(game);
-        QVERIFY(!repairAndCompact(other.file(QStringLiteral("gone")), game, kRepairRequest, kCompactRequest, dialogue, kNow));
-        QCOMPARE(fileBytes(game), before);
-        QCOMPARE(maintenanceRows(game), QStringList());
+    // A database named like a work file is refused, never taken for one;
+    // work and rebuild files that interrupted runs left are cleared.
+    void workFilesAreRefusedAndCleared()
+    {
+        TestHome home;
+        const QString game = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        for (const QString& name : {QStringLiteral("TempDB1.MDB"), QStringLiteral("tempdb.mdb")}) {
+            const QString path = home.addGameDatabase(QStringLiteral("Quorvane.mdb"), name);
+            const QByteArray before = fileBytes(path);
+            ScriptedDialogue dialogue;
+            QVERIFY(!compactFromMenu(home.path(), path, dialogue));
+            const CliRun run = runCli({QStringLiteral("repair"), path, QStringLiteral("--home"), home.path()});
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.err, failureMessage(path)
+                                  + "\nThe file is named like a work file of maintenance (TempDB.MDB, TempDB1.MDB).\n");
+            QCOMPARE(fileBytes(path), before);
+        }
+        home.writeFile(QStringLiteral("TempDB.MDB.rebuild-AbC123"), QByteArray(100000, 'x'));
+        home.writeFile(QStringLiteral("TempDB.MDB.rebuild-AbC123-journal"), "journal");
+        ScriptedDialogue dialogue;
+        QVERIFY(repairAndCompact(home.path(), game, kRepairRequest, kCompactRequest, dialogue, kNow));
+        QCOMPARE(filesIn(home), QStringList{"Arvenna.mdb"});
+    }
+
+    // A program killed mid-write left its journal: the engine rolls it back
+    // before maintenance reads anything.
+    void leftoverJournalIsRolledBackFirst()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        addProvinces(path, 3000);
+        const QStringList counts = rowCounts(path);
+        for (const auto& [repair, compact] : {std::pair{kRepairRequest, QString()}, std::pair{QString(), kCompactRequest}}) {
+            runSql(path, QStringLiteral("DELETE FROM DATABASEMAINT"));
+            leaveHotJournal(path);
+            ScriptedDialogue dialogue;
+            QVERIFY(repairAndCompact(home.path(), path, repair, compact, dialogue, kNow));
+            QCOMPARE(filesIn(home), QStringList{"Arvenna.mdb"});
+            QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
+            QCOMPARE(rowCounts(path), afterOneRun(counts));
+        }
+    }
+
+    // Another program inside a transaction keeps the file: maintenance
+    // waits a little, refuses, and the other program's commit goes through.
+    // A connection merely open (the desktop program's map) writes on after.
+    void anotherProgramsTransactionIsRespected()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        OtherProgram writer(path);
+        QVERIFY(writer.run(QStringLiteral("BEGIN IMMEDIATE")));
+        QVERIFY(writer.run(QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('theirs')")));
+        const QByteArray before = fileBytes(path);
+        ScriptedDialogue dialogue;
+        QCOMPARE(repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow).failureReason, kInUse);
+        const CliRun run = runCli({QStringLiteral("compact"), path, QStringLiteral("--home"), home.path()});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, failureMessage(path) + "\n" + kInUse + "\n");
+        QCOMPARE(fileBytes(path), before);
+        QVERIFY(writer.run(QStringLiteral("COMMIT")));
+
+        QVERIFY(compactFromMenu(home.path(), path, dialogue));
+        QVERIFY(writer.run(QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('after')")));
+        QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
+        const QStringList counts = rowCounts(path);
+        QVERIFY(counts.contains(QStringLiteral("PROVINCIAS=2")) && counts.contains(QStringLiteral("DATABASEMAINT=1")));
+    }
+
+    // A database in write-ahead mode that another program has open (reading
+    // and writing) is refused untouched; once it is closed, compacted.
+    void openWriteAheadDatabaseIsRefused()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        addProvinces(path, 500);
+        const QStringList counts = rowCounts(path);
+        ScriptedDialogue dialogue;
+        {
+            OtherProgram writer(path);
+            QVERIFY(writer.run(QStringLiteral("PRAGMA journal_mode = WAL")));
+            QVERIFY(writer.run(QStringLiteral("DELETE FROM PROVINCIAS WHERE PROVINCIAID > 100")));
+            OtherProgram reader(path);
+            reader.startReading(QStringLiteral("SELECT * FROM PROVINCIAS"));
+            const QByteArray file = fileBytes(path);
+            const QByteArray log = fileBytes(path + "-wal");
+            const MaintenanceResult result = repairAndCompact(home.path(), path, QString(), kCompactRequest, dialogue, kNow);
+            QCOMPARE(result.failureReason, kInUse);
+            QCOMPARE(fileBytes(path), file);
+            QCOMPARE(fileBytes(path + "-wal"), log);
+            QVERIFY(writer.run(QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('theirs')")));
+        }
+        QVERIFY(compactFromMenu(home.path(), path, dialogue));
+        QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
+        QStringList expected = afterOneRun(counts);
+        expected.replaceInStrings(QStringLiteral("PROVINCIAS=500"), QStringLiteral("PROVINCIAS=101"));
+        QCOMPARE(rowCounts(path), expected);
+        QCOMPARE(filesIn(home), QStringList{"Arvenna.mdb"});
+    }
+
+    // Rows on damaged pages are lost, every row around them is kept, and the
+    // user is told which table lost how many (counted exactly through an
+    // intact index); the damaged original stays beside.
+    void lossesAreReported()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        addProvinces(path, 3000);
+        const QList<LeafPage> leaves = leafPages(path, QStringLiteral("PROVINCIAS"));
+        const qint64 lost = leaves.at(3).rows + leaves.at(leaves.size() / 2).rows;
+        damagePage(path, leaves.at(3).page);
+        damagePage(path, leaves.at(leaves.size() / 2).page);
+        const QByteArray damaged = fileBytes(path);
+        ScriptedDialogue dialogue;
+        const MaintenanceResult result = repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow);
+        QVERIFY(result);
+        QCOMPARE(dialogue.shown,
+                 (QList<ScriptedDialogue::Shown>{
+                     {"Database Repair...?", "Process completed Sucessfully!\n[" + path + "]", MessageIcon::Information},
+                     {"Database Repair...?",
+                      QStringLiteral("The repair completed with losses. Rows that could not be read:\nPROVINCIAS: %1 rows\n"
+                                     "The damaged original is kept as [%2.damaged]").arg(lost).arg(path),
+                      MessageIcon::Warning}}));
+        QCOMPARE(fileBytes(path + ".damaged"), damaged);
+        QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
+        QVERIFY(rowCounts(path).contains(QStringLiteral("PROVINCIAS=%1").arg(3000 - lost)));
+        QCOMPARE(maintenanceRows(path).size(), 1);
+
+        // A table with nothing readable fails the repair; the file stays.
+        damagePage(path, rootPage(path, QStringLiteral("PROVINCIAS")));
+        const QByteArray unreadable = fileBytes(path);
+        const MaintenanceResult failed = repairAndCompact(home.path(), path, kRepairRequest, QString(), dialogue, kNow);
+        QCOMPARE(failed.failureReason, QStringLiteral("The table PROVINCIAS could not be read at all."));
+        QCOMPARE(dialogue.shown.last(), (ScriptedDialogue::Shown{"Database Repair...?", failureMessage(path), MessageIcon::Critical}));
+        QCOMPARE(fileBytes(path), unreadable);
+        QCOMPARE(filesIn(home), (QStringList{"Arvenna.mdb", "Arvenna.mdb.damaged"}));
     }
 
     void menuEntriesNameTheirFile()

@@ -26,23 +26,25 @@ int runMaintenance(const QStringList& arguments, const QString& summary, const Q
         return kExitFailure;
     }
     ConsoleDialogue dialogue;
-    const bool ok = repairAndCompact(programDirectoryFrom(parser), file.absoluteFilePath(), repairRequest,
-                                     compactRequest, dialogue);
-    return ok ? kExitSuccess : kExitFailure;
+    const MaintenanceResult result = repairAndCompact(programDirectoryFrom(parser), file.absoluteFilePath(),
+                                                      repairRequest, compactRequest, dialogue);
+    if (!result)
+        printMessage(result.failureReason);
+    return result ? kExitSuccess : kExitFailure;
 }
 } // namespace
 
 int runRepairCommand(const QStringList& arguments)
 {
     return runMaintenance(arguments,
-                          QStringLiteral("Repairs a game database (work files in the program directory)."),
+                          QStringLiteral("Repairs a game database: every readable row is kept."),
                           kRepairRequest, QString());
 }
 
 int runCompactCommand(const QStringList& arguments)
 {
     return runMaintenance(arguments,
-                          QStringLiteral("Compacts a game database (work files in the program directory)."),
+                          QStringLiteral("Compacts a game database."),
                           QString(), kCompactRequest);
 }
 

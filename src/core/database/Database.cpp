@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <sqlite3.h>
 
 namespace arvenna {
 
@@ -80,6 +82,17 @@ QSqlDatabase Database::connection() const
     if (!connection_)
         throw DatabaseError(QStringLiteral("The database is closed."));
     return connection_->database();
+}
+
+sqlite3* Database::engineHandle() const
+{
+    const QVariant handle = connection().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        throw DatabaseError(QStringLiteral("The database connection gives no engine handle."));
+    sqlite3* engine = *static_cast<sqlite3* const*>(handle.constData());
+    if (!engine)
+        throw DatabaseError(QStringLiteral("The database is closed."));
+    return engine;
 }
 
 } // namespace arvenna

@@ -7,6 +7,7 @@
 #include <memory>
 
 class QSqlDatabase;
+struct sqlite3;
 
 namespace arvenna {
 
@@ -34,6 +35,9 @@ public:
     void execute(const QString& sql, const QVariantList& params = {});
 
     QSqlDatabase connection() const;
+    // The engine's own handle of the open connection, for work Qt Sql does
+    // not offer (online backup, stepping past damaged pages).
+    sqlite3* engineHandle() const;
 
 private:
     Database(std::shared_ptr<SqlConnection> connection, QString path);

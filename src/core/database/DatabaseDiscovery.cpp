@@ -5,6 +5,7 @@
 #include "Database.h"
 #include "DatabaseCaption.h"
 #include "DatabaseError.h"
+#include "EngineFailure.h"
 #include "FormatVersion.h"
 #include "Maintenance.h"
 
@@ -15,12 +16,6 @@ namespace arvenna {
 
 namespace {
 constexpr int kRepairIntervalDays = 60;
-
-bool isWorkFile(const QString& name)
-{
-    return name.compare(kRepairWorkFile, Qt::CaseInsensitive) == 0
-        || name.compare(kCompactWorkFile, Qt::CaseInsensitive) == 0;
-}
 
 // The caption of a usable database, or nothing (after telling the user why).
 std::optional<QString> usableCaption(Database& database, const QString& fileName, const QString& path,
@@ -52,7 +47,7 @@ QStringList gameDatabaseFiles(const QString& programDirectory)
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     QStringList names;
     for (const QString& name : dir.entryList()) {
-        if (!isWorkFile(name))
+        if (!isWorkFileName(name))
             names << name;
     }
     return names;
@@ -78,8 +73,14 @@ DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenu
         try {
             database = Database::open(path);
             caption = usableCaption(*database, fileName, path, dialogue);
-        } catch (const DatabaseError&) {
-            dialogue.inform(kVersionTitle, kTooOld, MessageIcon::Critical);
+        } catch (const DatabaseError& error) {
+            if (isInUseByAnotherProgram(error))
+                dialogue.inform(kProgramTitle,
+                                QStringLiteral("The Database is in use by another program, please try again later.\n[")
+                                    + path + QLatin1Char(']'),
+                                MessageIcon::Warning);
+            else
+                dialogue.inform(kVersionTitle, kTooOld, MessageIcon::Critical);
             continue;
         }
         if (!caption)

@@ -1,21 +1,33 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QtGlobal>
 
 namespace arvenna {
 
-// Checks a database file and, when it is damaged, rebuilds it in place from
-// every row that can still be read; returns whether it was rebuilt. Throws
-// DatabaseError when the file cannot be read as a database or the rebuilt
-// file does not pass the check; the file is then left as it was.
-bool repairDatabaseFile(const QString& path);
+class LockedDatabase;
 
-// Writes a compacted copy of source to target (replacing target). Throws
-// DatabaseError on failure; source is never written.
-void compactDatabaseFile(const QString& source, const QString& target);
+// Rows of one table that a repair could not read.
+struct TableLoss {
+    QString table;
+    qint64 rows = -1; // -1 when the number could not be counted
+    bool operator==(const TableLoss&) const = default;
+};
 
-// Copies source over target in one step: target is either the old file or
-// the complete copy, never a half-written one. Returns false on failure.
-bool replaceFileWithCopy(const QString& source, const QString& target);
+struct RepairOutcome {
+    bool rebuilt = false;
+    QList<TableLoss> losses;
+};
+
+// Checks the database and, when it is damaged, rebuilds it from every row
+// that can still be read and writes the rebuilt copy back into the file.
+// When rows were lost, the damaged original is first kept at damagedCopy.
+// Throws DatabaseError, leaving the file as it was, when a table cannot be
+// read at all or the rebuilt copy does not pass the check.
+RepairOutcome repairDatabase(LockedDatabase& database, const QString& damagedCopy);
+
+// Rewrites the database without its free pages, in the file itself.
+void compactDatabase(LockedDatabase& database);
 
 } // namespace arvenna

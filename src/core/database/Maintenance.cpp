@@ -1,32 +1,40 @@
 #include "Maintenance.h"
 
-#include "../shell/ProgramDirectory.h"
 #include "../shell/UserDialogue.h"
 #include "Database.h"
-#include "DatabaseCaption.h"
 #include "DatabaseError.h"
-#include "EngineMaintenance.h"
+#include "EngineFailure.h"
+#include "LockedDatabase.h"
+#include "Transaction.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace arvenna {
 
 namespace {
 const QString kTitle = QStringLiteral("Database Repair...?");
 
-void removeWorkFile(const QString& path)
+// Work files, the rebuild files of interrupted runs and their journals.
+void clearWorkFiles(const QString& programDirectory)
 {
-    if (QFileInfo::exists(path))
-        QFile::remove(path);
+    static const QRegularExpression leftover(QStringLiteral("^tempdb1?\\.mdb(\\.rebuild-[^-]*)?(-journal|-wal|-shm)?$"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QDir dir(programDirectory);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (leftover.match(name).hasMatch() && !QFile::remove(dir.filePath(name)))
+            throw DatabaseError(QStringLiteral("The work file [%1] could not be removed.").arg(dir.filePath(name)));
+    }
 }
 
 // Appends the maintenance row: now for each step that ran, the previous
 // run's date for the other. Rows of equal repair date are told apart by
 // their order of addition, so a compact-only run is never taken for older.
-void recordMaintenance(const QString& path, bool repaired, bool compacted, const QDateTime& now)
+void recordMaintenance(Database& database, bool repaired, bool compacted, const QDateTime& now)
 {
-    Database database = Database::open(path);
+    Transaction transaction(database);
     RecordSet maint = database.openRecordSet(QStringLiteral("SELECT * FROM DATABASEMAINT ORDER BY DBREPAIR DESC, rowid DESC"));
     QVariant lastRepair;
     QVariant lastCompact;
@@ -39,58 +47,75 @@ void recordMaintenance(const QString& path, bool repaired, bool compacted, const
     maint.setValue(QStringLiteral("DBCompact"), compacted ? QVariant(now) : lastCompact);
     maint.update();
     maint.close();
-    database.close();
+    transaction.commit();
 }
 
+QString lossesText(const QList<TableLoss>& losses, const QString& damagedCopy)
+{
+    QString text = QStringLiteral("The repair completed with losses. Rows that could not be read:");
+    for (const TableLoss& loss : losses) {
+        text += QLatin1Char('\n') + loss.table + QStringLiteral(": ")
+            + (loss.rows < 0 ? QStringLiteral("an unknown number of rows") : QStringLiteral("%1 rows").arg(loss.rows));
+    }
+    return text + QStringLiteral("\nThe damaged original is kept as [") + damagedCopy + QLatin1Char(']');
+}
 } // namespace
 
-bool repairAndCompact(const QString& programDirectory, const QString& path, const QString& repairRequest,
-                      const QString& compactRequest, UserDialogue& dialogue, const QDateTime& now)
+bool isWorkFileName(const QString& fileName)
+{
+    return fileName.compare(kRepairWorkFile, Qt::CaseInsensitive) == 0
+        || fileName.compare(kCompactWorkFile, Qt::CaseInsensitive) == 0;
+}
+
+MaintenanceResult repairAndCompact(const QString& programDirectory, const QString& path, const QString& repairRequest,
+                                   const QString& compactRequest, UserDialogue& dialogue, const QDateTime& now)
 {
     BusyPointer busy(dialogue);
-    const QString repairCopy = programFile(programDirectory, kRepairWorkFile);
-    const QString compactCopy = programFile(programDirectory, kCompactWorkFile);
     const bool repair = !repairRequest.isEmpty();
     const bool compact = !compactRequest.isEmpty();
+    const QString damagedCopy = path + kDamagedCopySuffix;
 
-    bool ok = false;
+    MaintenanceResult result;
     try {
-        if (!replaceFileWithCopy(path, repairCopy))
-            throw DatabaseError(QStringLiteral("Could not copy the database."));
-        if (repair && repairDatabaseFile(repairCopy) && !replaceFileWithCopy(repairCopy, path))
-            throw DatabaseError(QStringLiteral("Could not copy the repaired database back."));
-        if (compact) {
-            compactDatabaseFile(path, compactCopy);
-            if (!replaceFileWithCopy(compactCopy, path))
-                throw DatabaseError(QStringLiteral("Could not copy the compacted database back."));
-        }
-        removeWorkFile(repairCopy);
-        recordMaintenance(path, repair, compact, now);
-        ok = true;
-    } catch (const DatabaseError&) {
-        ok = false;
+        if (isWorkFileName(QFileInfo(path).fileName()))
+            throw DatabaseError(QStringLiteral("The file is named like a work file of maintenance (%1, %2).")
+                                    .arg(kRepairWorkFile, kCompactWorkFile));
+        clearWorkFiles(programDirectory);
+        LockedDatabase database(path);
+        if (repair)
+            result.losses = repairDatabase(database, damagedCopy).losses;
+        if (compact)
+            compactDatabase(database);
+        recordMaintenance(database.database(), repair, compact, now);
+        result.succeeded = true;
+    } catch (const DatabaseError& error) {
+        result.failureReason = failureReason(error);
     }
-    removeWorkFile(repairCopy);
-    removeWorkFile(compactCopy);
-    if (ok) {
+    if (result.succeeded) {
         dialogue.inform(kTitle, QStringLiteral("Process completed Sucessfully!\n[") + path + QLatin1Char(']'),
                         MessageIcon::Information);
+        if (!result.losses.isEmpty())
+            dialogue.inform(kTitle, lossesText(result.losses, damagedCopy), MessageIcon::Warning);
     } else {
         dialogue.inform(kTitle, QStringLiteral("The Process could not be completed Sucessfully!\n[") + path + QLatin1Char(']'),
                         MessageIcon::Critical);
     }
-    return ok;
+    return result;
 }
 
 // An entry without a database ("No Database Found") does nothing.
-bool repairFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue)
+MaintenanceResult repairFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue)
 {
-    return !path.isEmpty() && repairAndCompact(programDirectory, path, kRepairRequest, QString(), dialogue);
+    if (path.isEmpty())
+        return {};
+    return repairAndCompact(programDirectory, path, kRepairRequest, QString(), dialogue);
 }
 
-bool compactFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue)
+MaintenanceResult compactFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue)
 {
-    return !path.isEmpty() && repairAndCompact(programDirectory, path, QString(), kCompactRequest, dialogue);
+    if (path.isEmpty())
+        return {};
+    return repairAndCompact(programDirectory, path, QString(), kCompactRequest, dialogue);
 }
 
 } // namespace arvenna

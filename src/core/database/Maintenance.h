@@ -1,6 +1,9 @@
 #pragma once
 
+#include "EngineMaintenance.h"
+
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 namespace arvenna {
@@ -11,18 +14,32 @@ inline const QString kRepairWorkFile = QStringLiteral("TempDB.MDB");
 inline const QString kCompactWorkFile = QStringLiteral("TempDB1.MDB");
 inline const QString kRepairRequest = QStringLiteral("DBR");
 inline const QString kCompactRequest = QStringLiteral("DBC");
+// Beside a database whose repair lost rows, its damaged original.
+inline const QString kDamagedCopySuffix = QStringLiteral(".damaged");
 
-// Repairs and/or compacts the database at path (a non-empty request asks for
-// that step), working on copies in the program directory so that a failure
-// leaves the file as it was. A successful run adds a DATABASEMAINT row.
-// Returns whether the run succeeded; the user is told either way.
-bool repairAndCompact(const QString& programDirectory, const QString& path,
-                      const QString& repairRequest, const QString& compactRequest,
-                      UserDialogue& dialogue, const QDateTime& now = QDateTime::currentDateTime());
+// "TempDB.MDB" and "TempDB1.MDB" in any letter case: never a game database.
+bool isWorkFileName(const QString& fileName);
+
+struct MaintenanceResult {
+    bool succeeded = false;
+    QString failureReason;   // why the run failed, in a player's words
+    QList<TableLoss> losses; // rows the repair could not read
+    explicit operator bool() const { return succeeded; }
+};
+
+// Repairs and/or compacts the database at path (a non-empty request asks
+// for that step). The file is held against other programs for the whole
+// run and written only through the engine, so a failed or interrupted run
+// leaves it as it was. Work files of earlier versions and interrupted runs
+// in the program directory are cleared; a file named like one is refused.
+// A successful run adds a DATABASEMAINT row; the user is told either way.
+MaintenanceResult repairAndCompact(const QString& programDirectory, const QString& path,
+                                   const QString& repairRequest, const QString& compactRequest,
+                                   UserDialogue& dialogue, const QDateTime& now = QDateTime::currentDateTime());
 
 // The repair or compaction chosen from a maintenance menu entry, by the
 // path its entry lists (DatabaseMenus::paths).
-bool repairFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue);
-bool compactFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue);
+MaintenanceResult repairFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue);
+MaintenanceResult compactFromMenu(const QString& programDirectory, const QString& path, UserDialogue& dialogue);
 
 } // namespace arvenna

@@ -4,23 +4,11 @@
 #include "DatabaseError.h"
 #include "FieldErrors.h"
 
-#include <QSqlDriver>
 #include <sqlite3.h>
 
 namespace arvenna {
 
 namespace {
-sqlite3* engineHandle(const QSqlDatabase& connection)
-{
-    const QVariant handle = connection.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        throw DatabaseError(QStringLiteral("The database connection gives no engine handle to read from."));
-    sqlite3* engine = *static_cast<sqlite3* const*>(handle.constData());
-    if (!engine)
-        throw DatabaseError(QStringLiteral("The database is closed."));
-    return engine;
-}
-
 int bind(sqlite3_stmt* statement, int index, const QVariant& value)
 {
     if (value.isNull())
@@ -49,9 +37,9 @@ void RowReader::Finalize::operator()(sqlite3_stmt* statement) const
 }
 
 RowReader::RowReader(Database& database, const QString& sql, const QVariantList& params)
-    : connection_(database.connection())
+    : connection_(database.connection()), engine_(database.engineHandle())
 {
-    sqlite3* engine = engineHandle(connection_);
+    sqlite3* engine = engine_;
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* prepared = nullptr;
     const int status = sqlite3_prepare_v2(engine, text.constData(), int(text.size()), &prepared, nullptr);
@@ -74,7 +62,7 @@ RowReader::~RowReader() = default;
 
 void RowReader::fail(const QString& sql) const
 {
-    const QString message = QString::fromUtf8(sqlite3_errmsg(engineHandle(connection_)));
+    const QString message = QString::fromUtf8(sqlite3_errmsg(engine_));
     throw DatabaseError(QStringLiteral("%1\n[%2]").arg(message, sql));
 }
 

@@ -6,6 +6,7 @@
 #include <QVariantList>
 #include <memory>
 
+struct sqlite3;
 struct sqlite3_stmt;
 
 namespace arvenna {
@@ -45,6 +46,7 @@ private:
     };
 
     QSqlDatabase connection_; // keeps the engine handle open while reading
+    sqlite3* engine_;
     std::unique_ptr<sqlite3_stmt, Finalize> statement_;
     bool finished_ = false; // the engine would start the query again after its end
 };

@@ -1,8 +1,10 @@
 // bench-process: storing a large turn report into the full synthetic world.
-// Builds a report of 2,000 provinces, each with a ruler, inner locations
-// two levels deep and a port city with its own inner locations, and
-// processes it (every built stage, one transaction) three times with rising
-// turns, so that every row is refreshed; the last line is
+// Builds a report of a faction of 20 nobles and 2,000 provinces, each with a
+// ruler, inner locations two levels deep, characters seen (one starred and
+// wrapped) and a port city with its own inner locations and a market (a
+// wrapped item name, goods new to the catalogue), and processes it (all six
+// stages, one transaction) three times with rising turns, so that every row
+// is refreshed; the last line is
 // "process_ms=N provinces_per_s=N" for the median run.
 #include "BenchSupport.h"
 #include "database/GameSession.h"
@@ -24,6 +26,7 @@ using namespace arvenna;
 
 namespace {
 constexpr int kProvinces = 2000;
+constexpr int kNobles = 20;
 
 class QuietDialogue : public UserDialogue {
 public:
@@ -60,15 +63,41 @@ QByteArray provinceParagraphs(int n)
            "      Lord " + i + " [" + QByteArray::number(50000 + n) + "], with twelve soldiers\n"
            "   Mine " + i + " [m" + i + "], mine, 2 days, HIDDEN\n"
            "      Gallery " + i + " [g" + i + "], cave, 1 day\n\n"
+           "Seen here:\n   Scout " + i + " [" + QByteArray::number(70000 + n) + "], with 3 soldiers\n"
+           "   *Lady " + i + " [" + QByteArray::number(80000 + n) + "], lord of the Long Marches and the\n"
+           "      Fenwater Holdings, on guard\n\n"
            "Town " + i + " [t" + i + "], port city, in " + province + ", safe haven\n"
            "--------------------------------------------------------------------------\n\n"
-           "Inner locations:\n   Sewer " + i + " [s" + i + "], sewer, 1 day\n\n";
+           "Inner locations:\n   Sewer " + i + " [s" + i + "], sewer, 1 day\n\n"
+           "Market report:\n trades   who   price    qty   wt/ea   item\n ------   ---   -----    ---   -----   ----\n"
+           "    buy  t" + i + "      12     40       1   grain [59]\n"
+           "   sell  t" + i + "     250      2      50   witch's black\n                                  cauldron [301]\n"
+           "   sell  t" + i + "       7     20       1   amber [i" + QByteArray::number(n % 50) + "]\n\n"
+           "Seen here:\n   Hobb " + i + " [" + QByteArray::number(90000 + n) + "], peasant\n\n";
+}
+
+// The faction summary, its unit table and one block per noble.
+QByteArray factionPart()
+{
+    QByteArray units;
+    QByteArray nobles;
+    for (int n = 0; n < kNobles; ++n) {
+        const QByteArray number = QByteArray::number(10000 + n);
+        const QByteArray cell = cellCode(n * 5);
+        units += number + " " + cell + "  oath-1         100%    1      0\n";
+        nobles += "Noble " + QByteArray::number(n) + " [" + number + "]\n-----------------------------------\n\n"
+                  "Location:         Field [" + cell + "], in Region 0\nLoyalty:          Oath-1\n"
+                  "Maximum aura:     5\nCapacity: 10/100 land (10%)\n\n";
+    }
+    return "Faction [m42]\n-------------\nCharacters: " + QByteArray::number(kNobles) + " (of 20)\n\n"
+           "Unit  Where Loyal        Health  Men  Ships\n----  ----- -----\n" + units
+           + "\nUnclaimed items:\n\n   qty  name\n   ---  ----\n\n" + nobles;
 }
 
 QString writeReport(const QTemporaryDir& dir, int turn)
 {
     QByteArray report = "Arvenna G2 turn " + QByteArray::number(turn) + " report\nReport for Red Wolves [m42].\n\n"
-                        "Unclaimed items:\n\n   qty  name\n   ---  ----\n\n";
+                        + factionPart();
     for (int n = 0; n < kProvinces; ++n)
         report += provinceParagraphs(n);
     report += "Order template\n------------------\nend\n";

@@ -52,16 +52,6 @@ int runProcessCommand(const QStringList& arguments)
                                     "numbers from 0 to 5 separated by commas."));
         return kExitUsage;
     }
-    const StoringStages stages = storingStages();
-    bool missingStage = false;
-    for (int option = 0; option < kProcessingOptionCount; ++option) {
-        if (parser.isSet(only) && (*options)[std::size_t(option)] && !stages[std::size_t(option)].stage) {
-            printMessage(QStringLiteral("Option %1 (%2) is not built yet: skipped.")
-                             .arg(option)
-                             .arg(stages[std::size_t(option)].label));
-            missingStage = true;
-        }
-    }
     return reportingFailures([&] {
         GameSession session;
         MapModel model;
@@ -70,8 +60,8 @@ int runProcessCommand(const QStringList& arguments)
             return int(kExitFailure);
         ConsoleDialogue dialogue;
         ReportState state;
-        bool failed = missingStage;
-        ProcessingRun run(session, model, state, dialogue, stages);
+        bool failed = false;
+        ProcessingRun run(session, model, state, dialogue);
         run.process(parser.positionalArguments(), *options, [&](const FileOutcome& outcome) {
             failed = failed || !outcome.processed;
             // One line a file, even when the reason quotes a statement.

@@ -1,6 +1,9 @@
+#include "StoreCharacters.h"
 #include "StoreInnerLocations.h"
 #include "StoreLocations.h"
+#include "StoreMarkets.h"
 #include "StoreProvinces.h"
+#include "StoreSeenCharacters.h"
 #include "StoringStage.h"
 
 namespace arvenna {
@@ -11,9 +14,9 @@ StoringStages storingStages()
         {QStringLiteral("Location (Province) data"), StoreProvinces},
         {QStringLiteral("Location (cities) data"), StoreLocations},
         {QStringLiteral("Location (Inner) data"), StoreInnerLocations},
-        {QStringLiteral("Character (Noble) data"), {}},
-        {QStringLiteral("Encouters (Nobles) data"), {}},
-        {QStringLiteral("Market (Cities) data"), {}},
+        {QStringLiteral("Character (Noble) data"), StoreCharacters},
+        {QStringLiteral("Encouters (Nobles) data"), StoreSeenCharacters},
+        {QStringLiteral("Market (Cities) data"), StoreMarkets},
     }};
 }
 

@@ -73,7 +73,7 @@ FileOutcome ProcessingRun::processFile(const QString& path, const ProcessingOpti
         qint16 ok = kStageTrue;
         for (int option = 0; option < kProcessingOptionCount; ++option) {
             const StoringStage& stage = stages_[std::size_t(option)].stage;
-            if (!options[std::size_t(option)] || !stage || ok == kStageFalse)
+            if (!options[std::size_t(option)] || ok == kStageFalse)
                 continue;
             const StageResult result = stage(context);
             ok = result.value;

@@ -39,8 +39,7 @@ struct StageResult {
 
 using StoringStage = std::function<StageResult(StoringContext&)>;
 
-// One processing option: its name in the parser window and its stage (empty
-// while that stage is not built).
+// One processing option: its name in the parser window and its stage.
 struct StageSlot {
     QString label;
     StoringStage stage;

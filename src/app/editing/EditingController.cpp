@@ -1,5 +1,6 @@
 #include "EditingController.h"
 
+#include "database/DatabaseError.h"
 #include "editing/CityEditing.h"
 #include "editing/InnerLocationEditing.h"
 #include "shell/AppState.h"

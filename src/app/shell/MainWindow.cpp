@@ -4,8 +4,6 @@
 #include "AppState.h"
 #include "Pictures.h"
 #include "database/DatabaseMenus.h"
-#include "editing/CityEditing.h"
-#include "editing/InnerLocationEditing.h"
 #include "editing/MaintenancePanel.h"
 #include "editing/ProvinceEditing.h"
 #include "shell/UserDialogue.h"

@@ -1,5 +1,8 @@
 #include "MaintenancePanel.h"
 
+#include "editing/CityEditing.h"
+#include "editing/InnerLocationEditing.h"
+#include "editing/ProvinceEditing.h"
 #include "model/ReferenceLists.h"
 #include "view/ProvinceInfo.h"
 #include "shell/Pictures.h"
@@ -15,6 +18,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace arvenna {
 
@@ -196,6 +200,19 @@ MaintenancePanel::MaintenancePanel(const QString& programDirectory, QWidget* par
         editingInputs_ << label;
     for (QLabel* label : innerLabels)
         editingInputs_ << label;
+    emitCommands();
+}
+
+void MaintenancePanel::emitCommands()
+{
+    connect(CmdUpdProv, &QPushButton::clicked, this, [this] { emit provinceUpdatePressed(provinceFrame()); });
+    connect(CmdDelProv, &QPushButton::clicked, this, &MaintenancePanel::provinceDeletePressed);
+    connect(CmdLocalUpd, &QPushButton::clicked, this, [this] { emit cityUpdatePressed(cityFrame()); });
+    connect(CmdDeleteLocal, &QPushButton::clicked, this, &MaintenancePanel::cityDeletePressed);
+    connect(CmdAddInner, &QPushButton::clicked, this,
+            [this] { emit innerUpdatePressed(innerFrame(), pickedInnerLine()); });
+    connect(CmdDeleteInner, &QPushButton::clicked, this, [this] { emit innerDeletePressed(innerFrame()); });
+    connect(LstInner, &QListWidget::currentRowChanged, this, [this] { emit innerLinePicked(pickedInnerLine()); });
 }
 
 void MaintenancePanel::setEditingInputs(bool enabled)
@@ -255,6 +272,56 @@ void MaintenancePanel::showProvince(const ProvinceInfo& info)
         item->setData(Qt::UserRole, info.LstInnerCodes.value(p));
     }
     LstInner->setCurrentRow(info.LstInnerSelected);
+}
+
+
+void MaintenancePanel::showInnerLocation(const InnerLocationFrame& frame)
+{
+    TxInnerID->setText(frame.id);
+    InInnerNo->setText(frame.number);
+    InInnerName->setText(frame.name);
+    TxInnerEntrSize->setText(frame.entranceSize);
+    TxInnerTravTime->setText(frame.travelTime);
+    CkInnerHidden->setChecked(frame.hidden);
+    CkInnerClosed->setChecked(frame.closed);
+    CmbInnerType->setCurrentIndex(std::max(0, frame.typePosition));
+}
+
+ProvinceFrame MaintenancePanel::provinceFrame() const
+{
+    return {TxtProvName->text(), TxtPeasants->text(), CmbProvTerrain->currentIndex(), CmbProvContinent->currentIndex(),
+            CmbProvRuller->currentIndex()};
+}
+
+CityFrame MaintenancePanel::cityFrame() const
+{
+    CityFrame frame{TxLocalNo->text(), TxLocalName->text(), CmbLocalType->currentIndex(), ChkSafeHeaven->isChecked(),
+                    {}, LstLocalSkill->currentRow()};
+    for (int position = 0; position < LstLocalSkill->count(); ++position) {
+        if (LstLocalSkill->item(position)->isSelected())
+            frame.skillPositions << position;
+    }
+    return frame;
+}
+
+InnerLocationFrame MaintenancePanel::innerFrame() const
+{
+    InnerLocationFrame frame;
+    frame.id = TxInnerID->text();
+    frame.number = InInnerNo->text();
+    frame.name = InInnerName->text();
+    frame.entranceSize = TxInnerEntrSize->text();
+    frame.travelTime = TxInnerTravTime->text();
+    frame.hidden = CkInnerHidden->isChecked();
+    frame.closed = CkInnerClosed->isChecked();
+    frame.typePosition = CmbInnerType->currentIndex();
+    return frame;
+}
+
+QString MaintenancePanel::pickedInnerLine() const
+{
+    const QListWidgetItem* picked = LstInner->currentItem();
+    return picked ? picked->data(Qt::UserRole).toString() : QString();
 }
 
 } // namespace arvenna

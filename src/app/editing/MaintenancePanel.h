@@ -12,6 +12,9 @@ class QPushButton;
 
 namespace arvenna {
 
+struct CityFrame;
+struct InnerLocationFrame;
+struct ProvinceFrame;
 struct ProvinceInfo;
 struct ReferenceLists;
 
@@ -30,6 +33,15 @@ public:
     void showReferenceLists(const ReferenceLists& lists);
     // The selected province's values in the three frames.
     void showProvince(const ProvinceInfo& info);
+    // The values of a picked inner location in the inner location frame.
+    void showInnerLocation(const InnerLocationFrame& frame);
+
+    // What each frame holds, for its commands.
+    ProvinceFrame provinceFrame() const;
+    CityFrame cityFrame() const;
+    InnerLocationFrame innerFrame() const;
+    // The code of the picked line of LstInner, empty when none is picked.
+    QString pickedInnerLine() const;
 
     // Province frame.
     QLineEdit* OutProvinceCoord;
@@ -65,7 +77,19 @@ public:
     QPushButton* CmdAddInner;
     QPushButton* CmdDeleteInner;
 
+signals:
+    void provinceUpdatePressed(const ProvinceFrame& frame);
+    void provinceDeletePressed();
+    void cityUpdatePressed(const CityFrame& frame);
+    void cityDeletePressed();
+    void innerUpdatePressed(const InnerLocationFrame& frame, const QString& pickedLine);
+    void innerDeletePressed(const InnerLocationFrame& frame);
+    // A line of LstInner became the picked one (by the player or a refresh).
+    void innerLinePicked(const QString& code);
+
 private:
+    void emitCommands();
+
     QList<QWidget*> editingInputs_;
 };
 

@@ -5,6 +5,7 @@
 #include "Pictures.h"
 #include "database/DatabaseMenus.h"
 #include "editing/MaintenancePanel.h"
+#include "editing/ProvinceEditing.h"
 #include "shell/UserDialogue.h"
 #include "view/DisplayModes.h"
 #include "view/InfoPanel.h"
@@ -111,7 +112,22 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
             QApplication::quit();
     });
     connect(menus_.abtmn, &QAction::triggered, this, &MainWindow::showAbout);
+    emitEditingCommands();
     showMapClosed();
+}
+
+void MainWindow::emitEditingCommands()
+{
+    connect(maintenance_, &MaintenancePanel::provinceUpdatePressed, this, &MainWindow::provinceUpdateChosen);
+    connect(maintenance_, &MaintenancePanel::provinceDeletePressed, this, &MainWindow::provinceDeleteChosen);
+    connect(delProv_, &QAction::triggered, this, &MainWindow::provinceDeleteChosen);
+    connect(copyprove_, &QAction::triggered, this, [this] { emit provinceCopyChosen(maintenance_->provinceFrame()); });
+    connect(pasteprove_, &QAction::triggered, this, [this] { emit provincePasteChosen(maintenance_->provinceFrame()); });
+    connect(maintenance_, &MaintenancePanel::cityUpdatePressed, this, &MainWindow::cityUpdateChosen);
+    connect(maintenance_, &MaintenancePanel::cityDeletePressed, this, &MainWindow::cityDeleteChosen);
+    connect(maintenance_, &MaintenancePanel::innerUpdatePressed, this, &MainWindow::innerUpdateChosen);
+    connect(maintenance_, &MaintenancePanel::innerDeletePressed, this, &MainWindow::innerDeleteChosen);
+    connect(maintenance_, &MaintenancePanel::innerLinePicked, this, &MainWindow::innerLinePicked);
 }
 
 MainWindow::~MainWindow() = default;
@@ -211,6 +227,16 @@ void MainWindow::showProvincePopup()
     // Only a province with a terrain can be deleted.
     delProv_->setEnabled(maintenance_->CmbProvTerrain->currentIndex() > 0);
     delProvMn_->popup(QCursor::pos());
+}
+
+void MainWindow::showPasteEnabled(bool enabled)
+{
+    pasteprove_->setEnabled(enabled);
+}
+
+void MainWindow::showInnerLocation(const InnerLocationFrame& frame)
+{
+    maintenance_->showInnerLocation(frame);
 }
 
 void MainWindow::showProvinceInfo(const ProvinceInfo& info)

@@ -10,6 +10,9 @@ class QLabel;
 namespace arvenna {
 
 struct AppState;
+struct CityFrame;
+struct InnerLocationFrame;
+struct ProvinceFrame;
 struct DatabaseMenus;
 struct MapView;
 struct ModeSwitch;
@@ -45,6 +48,8 @@ public:
     void showProvinceInfo(const ProvinceInfo& info);
     // The pop-up menu of a right press on the map.
     void showProvincePopup();
+    void showPasteEnabled(bool enabled);
+    void showInnerLocation(const InnerLocationFrame& frame);
 
     // Asks before leaving; true when the player confirmed.
     bool confirmExit();
@@ -62,6 +67,16 @@ signals:
     // A press on the map picture, in twips from its top-left corner.
     void mapPressed(QPointF twips, Qt::MouseButton button);
     void detailLineClicked(const QString& line);
+    // The maintenance frames' buttons and the province pop-up entries.
+    void provinceUpdateChosen(const ProvinceFrame& frame);
+    void provinceDeleteChosen();
+    void provinceCopyChosen(const ProvinceFrame& frame);
+    void provincePasteChosen(const ProvinceFrame& frame);
+    void cityUpdateChosen(const CityFrame& frame);
+    void cityDeleteChosen();
+    void innerUpdateChosen(const InnerLocationFrame& frame, const QString& pickedLine);
+    void innerDeleteChosen(const InnerLocationFrame& frame);
+    void innerLinePicked(const QString& code);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -71,6 +86,7 @@ private:
     void showPopupEntries(bool copyVisible, bool copyEnabled, bool pasteVisible, bool pasteEnabled);
     void startExternalApplication(int index);
     void showAbout();
+    void emitEditingCommands();
 
     AppState& state_;
     UserDialogue& dialogue_;

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "MainWindow.h"
 #include "database/DatabaseController.h"
+#include "editing/EditingController.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
 #include "view/ViewController.h"
@@ -37,6 +38,22 @@ void connectViewCommands(MainWindow& window, ViewController& view)
     QObject::connect(&view, &ViewController::provinceShown, &window, &MainWindow::showProvinceInfo);
     QObject::connect(&view, &ViewController::provincePopupRequested, &window, &MainWindow::showProvincePopup);
 }
+
+void connectEditingCommands(MainWindow& window, EditingController& editing, ViewController& view)
+{
+    QObject::connect(&window, &MainWindow::provinceUpdateChosen, &editing, &EditingController::updateProvince);
+    QObject::connect(&window, &MainWindow::provinceDeleteChosen, &editing, &EditingController::deleteProvince);
+    QObject::connect(&window, &MainWindow::provinceCopyChosen, &editing, &EditingController::copyProvince);
+    QObject::connect(&window, &MainWindow::provincePasteChosen, &editing, &EditingController::pasteProvince);
+    QObject::connect(&window, &MainWindow::cityUpdateChosen, &editing, &EditingController::updateCity);
+    QObject::connect(&window, &MainWindow::cityDeleteChosen, &editing, &EditingController::deleteCity);
+    QObject::connect(&window, &MainWindow::innerUpdateChosen, &editing, &EditingController::updateInnerLocation);
+    QObject::connect(&window, &MainWindow::innerDeleteChosen, &editing, &EditingController::deleteInnerLocation);
+    QObject::connect(&window, &MainWindow::innerLinePicked, &editing, &EditingController::pickInnerLine);
+    QObject::connect(&editing, &EditingController::provinceEdited, &view, [&view] { view.showProvinceInfo(true); });
+    QObject::connect(&editing, &EditingController::pasteAvailable, &window, &MainWindow::showPasteEnabled);
+    QObject::connect(&editing, &EditingController::innerLocationPicked, &window, &MainWindow::showInnerLocation);
+}
 } // namespace
 
 std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDialogue& dialogue)
@@ -46,6 +63,8 @@ std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDi
     auto* view = new ViewController(state, dialogue, window.get());
     connectDatabaseCommands(*window, *database, *view);
     connectViewCommands(*window, *view);
+    auto* editing = new EditingController(state, dialogue, window.get());
+    connectEditingCommands(*window, *editing, *view);
     state.externalApplications = readExternalApplications(programFile(state.programDirectory, kConfigFileName));
     window->showExternalApplications();
     state.RepsDirectory = readRepsDirectory(settings, state.programDirectory);

@@ -1,0 +1,174 @@
+// Adding, nesting, renumbering and deleting inner locations of provinces and cities.
+#include "EditedGame.h"
+#include "database/Database.h"
+#include "editing/InnerLocationEditing.h"
+
+#include <QtTest>
+
+using namespace arvenna;
+
+namespace {
+// Keepvale (aa03): a plain. Deepsea (aa04): a great sea. Redmoor (ab07): a
+// forest whose city Redgate holds the sewer Drains.
+const QString kWorld = QStringLiteral(R"(
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID)
+  VALUES (1, 'Keepvale', 3, 1, 4), (2, 'Deepsea', 4, 1, 3), (3, 'Redmoor', 7, 2, 1);
+INSERT INTO LOCALS (LOCALID, PROVINCEID, LOCALNUMBER, LocalName, LocationTypeID, PROVINCIASAFE)
+  VALUES (1, 3, 'C101', 'Redgate', 2, 0);
+INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, LocalNumber, LocalNAme, InnerTypeID,
+                            EntranceSize, TravelTime, Hidden, Closed)
+  VALUES (1, 0, 1, 3, 'I5', 'Drains', 9, 2, 4, 0, 1);
+)");
+
+const QString kInner = QStringLiteral("SELECT INNERLOCALID, InnerID, LocalLocationID, ProvinceID, LocalNumber, LocalNAme, "
+                                      "InnerTypeID, EntranceSize, TravelTime, Hidden, Closed FROM INNERLOCATIONS "
+                                      "ORDER BY INNERLOCALID");
+
+Message warning(const QString& text)
+{
+    return {QStringLiteral("Critical Warning"), text, MessageIcon::Critical, DialogueButtons::Ok};
+}
+
+const Message kSubLocationQuestion{
+    "Confirmation",
+    "A different Location Number has been found, do you want to create a SubLocation for The Current Location",
+    MessageIcon::Question, DialogueButtons::YesNo};
+const Message kTwoLevels{"Confirmation",
+                         "Only 2 levels of Inner locations stacked are allowed, please revise your selection. ",
+                         MessageIcon::Critical, DialogueButtons::Ok};
+} // namespace
+
+class InnerLocationEditingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void provinceLevelsNestRenumberAndStopAtTwo()
+    {
+        EditedGame game(kWorld);
+        const ReferenceList& types = game.model.lists.InnerType;
+        const int castle = EditedGame::position(types, "Castle");
+        const int tower = EditedGame::position(types, "Tower");
+        InnerLocationFrame hall;
+        hall.number = QStringLiteral("I1");
+        hall.name = QStringLiteral("Stone \"Hall\" \\ Øst");
+        hall.entranceSize = QStringLiteral("3");
+        hall.travelTime = QStringLiteral("2");
+        hall.hidden = true;
+        hall.typePosition = castle;
+        QCOMPARE(updateInnerLocation(game.at(3, 1), hall, kProvinceLine), CellRepaint::Map);
+        const QString hallRow = "2|0|0|1|I1|" + hall.name + "|1|3|2|1|0";
+        QCOMPARE(game.rows(kInner).last(), hallRow);
+
+        hall.id = QStringLiteral("2");
+        QCOMPARE(pickInnerLine(game.at(3, 1), QStringLiteral("2")), hall);
+        QCOMPARE(pickInnerLine(game.at(3, 1), kProvinceLine), InnerLocationFrame());
+
+        // A new number on a picked one: Yes puts a new one inside it ...
+        InnerLocationFrame cellar = hall;
+        cellar.number = QStringLiteral("I2");
+        cellar.name = QStringLiteral("Cellar");
+        cellar.hidden = false;
+        cellar.typePosition = tower;
+        game.dialogue.answers << DialogueAnswer::Yes << DialogueAnswer::No;
+        QCOMPARE(updateInnerLocation(game.at(3, 1), cellar, QStringLiteral("2")), CellRepaint::Map);
+        // ... No renumbers the picked one.
+        InnerLocationFrame renumbered = hall;
+        renumbered.number = QStringLiteral("I9");
+        QCOMPARE(updateInnerLocation(game.at(3, 1), renumbered, QStringLiteral("2")), CellRepaint::Map);
+        QCOMPARE(game.rows(kInner).mid(1), (QStringList{"2|0|0|1|I9|" + hall.name + "|1|3|2|1|0",
+                                                        "3|2|0|1|I2|Cellar|2|3|2|0|0"}));
+        QCOMPARE(game.info(3, 1).LstInner, (QStringList{"Keepvale (Plain) ", "          " + hall.name + " [I9] Castle (Hidden)",
+                                                        "             Cellar [I2] Tower"}));
+        QCOMPARE(game.info(3, 1), game.reloadedInfo(3, 1));
+
+        // The inner one cannot be changed, not even its name.
+        const QStringList before = game.rows(kInner);
+        InnerLocationFrame nested = pickInnerLine(game.at(3, 1), QStringLiteral("3"));
+        nested.name = QStringLiteral("Wine Cellar");
+        QCOMPARE(updateInnerLocation(game.at(3, 1), nested, QStringLiteral("3")), CellRepaint::None);
+        QCOMPARE(game.dialogue.messages, (QList<Message>{kSubLocationQuestion, kSubLocationQuestion, kTwoLevels}));
+        QCOMPARE(game.rows(kInner), before);
+    }
+
+    void cityLevelsAndDeletingTheInnerOne()
+    {
+        EditedGame game(kWorld);
+        const ReferenceList& types = game.model.lists.InnerType;
+        InnerLocationFrame gate;
+        gate.number = QStringLiteral("I6");
+        gate.name = QStringLiteral("Sewer Gate");
+        gate.typePosition = EditedGame::position(types, "Cave");
+        QCOMPARE(updateInnerLocation(game.at(7, 2), gate, kCityLine), CellRepaint::Map);
+        InnerLocationFrame hole = pickInnerLine(game.at(7, 2), QStringLiteral("1"));
+        hole.number = QStringLiteral("I7");
+        hole.name = QStringLiteral("Rat Hole");
+        QCOMPARE(updateInnerLocation(game.at(7, 2), hole, QStringLiteral("1")), CellRepaint::Map);
+        QCOMPARE(game.rows(kInner), (QStringList{"1|0|1|3|I5|Drains|9|2|4|0|1", "2|0|1|3|I6|Sewer Gate|14|0|NULL|0|0",
+                                                 "3|1|1|3|I7|Rat Hole|9|2|4|0|1"}));
+        QCOMPARE(game.info(7, 2), game.reloadedInfo(7, 2));
+
+        // Drains holds Rat Hole: refused. Rat Hole goes after OK.
+        game.dialogue.answers << DialogueAnswer::Cancel << DialogueAnswer::Ok;
+        QCOMPARE(deleteInnerLocation(game.at(7, 2), pickInnerLine(game.at(7, 2), QStringLiteral("1"))), CellRepaint::None);
+        const InnerLocationFrame ratHole = pickInnerLine(game.at(7, 2), QStringLiteral("3"));
+        QCOMPARE(deleteInnerLocation(game.at(7, 2), ratHole), CellRepaint::None);
+        QCOMPARE(deleteInnerLocation(game.at(7, 2), ratHole), CellRepaint::Map);
+        const Message confirm{"Confirmation", "Please confirm deletion of location Rat Hole [I7]", MessageIcon::None,
+                              DialogueButtons::OkCancel};
+        QCOMPARE(game.dialogue.messages,
+                 (QList<Message>{kSubLocationQuestion,
+                                 {"Confirmation", "Sub location information Found, please discard these first.",
+                                  MessageIcon::Critical, DialogueButtons::Ok},
+                                 confirm, confirm}));
+        QCOMPARE(game.rows(kInner).size(), 2);
+        QCOMPARE(game.info(7, 2), game.reloadedInfo(7, 2));
+        QCOMPARE(game.model.Provinces.Item(QStringLiteral("ab07")).ClassLocation().CollecInnerLocation().Item(
+                     QStringLiteral("1")).CollecInnerLocation().Count(), 0);
+    }
+
+    void badInputIslandsAndTravelTimes()
+    {
+        EditedGame game(kWorld);
+        const ReferenceList& types = game.model.lists.InnerType;
+        const QStringList before = game.rows(kInner);
+        InnerLocationFrame frame;
+        frame.number = QStringLiteral("I8");
+        frame.name = QStringLiteral("Isle");
+        frame.typePosition = EditedGame::position(types, "Island");
+        InnerLocationFrame blankName = frame;
+        blankName.name = QStringLiteral("  ");
+        InnerLocationFrame noNumber = frame;
+        noNumber.number.clear();
+        InnerLocationFrame noType = frame;
+        noType.typePosition = 0;
+        InnerLocationFrame wideEntrance = frame;
+        wideEntrance.typePosition = EditedGame::position(types, "Inn");
+        wideEntrance.entranceSize = QStringLiteral("wide");
+        for (const InnerLocationFrame& bad : {blankName, noNumber, noType})
+            QCOMPARE(updateInnerLocation(game.at(3, 1), bad, kProvinceLine), CellRepaint::None);
+        QCOMPARE(updateInnerLocation(game.at(20, 20), frame, kProvinceLine), CellRepaint::None);
+        QCOMPARE(updateInnerLocation(game.at(3, 1), frame, kProvinceLine), CellRepaint::None);
+        QCOMPARE(updateInnerLocation(game.at(3, 1), wideEntrance, kProvinceLine), CellRepaint::None);
+        const Message mandatory = warning(QStringLiteral("Name,Number and Type are mandatory details"));
+        QCOMPARE(game.dialogue.messages,
+                 (QList<Message>{mandatory, mandatory, mandatory, warning(QStringLiteral("Province must be created first")),
+                                 warning(QStringLiteral("Islands can only be set in Sea provinces")),
+                                 warning(QStringLiteral("Entrance Size must be a whole number from 0 to 32767"))}));
+        QCOMPARE(game.rows(kInner), before);
+        QCOMPARE(updateInnerLocation(game.at(4, 1), frame, kProvinceLine), CellRepaint::Map); // at sea
+
+        // A travel time that is not a number keeps the stored one.
+        InnerLocationFrame drains = pickInnerLine(game.at(7, 2), QStringLiteral("1"));
+        QStringList travelTimes;
+        for (const QString& typed : {QStringLiteral("far"), QString(), QStringLiteral("6")}) {
+            drains.travelTime = typed;
+            QCOMPARE(updateInnerLocation(game.at(7, 2), drains, kCityLine), CellRepaint::Map);
+            travelTimes << game.rows(QStringLiteral("SELECT TravelTime FROM INNERLOCATIONS WHERE INNERLOCALID = 1"));
+        }
+        QCOMPARE(travelTimes, (QStringList{"4", "4", "6"}));
+        QCOMPARE(game.dialogue.messages.size(), 6);
+    }
+};
+
+QTEST_GUILESS_MAIN(InnerLocationEditingTest)
+#include "InnerLocationEditingTest.moc"

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "MainWindow.h"
 #include "database/DatabaseController.h"
+#include "export/ExportController.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
 #include "view/ViewController.h"
@@ -17,6 +18,7 @@ void connectDatabaseCommands(MainWindow& window, DatabaseController& database, V
     QObject::connect(&window, &MainWindow::compactChosen, &database, &DatabaseController::compact);
     QObject::connect(&window, &MainWindow::closeMapChosen, &database, &DatabaseController::closeMap);
     QObject::connect(&window, &MainWindow::purgeChosen, &database, &DatabaseController::purge);
+    QObject::connect(&window, &MainWindow::createDatabaseChosen, &database, &DatabaseController::createDatabase);
     QObject::connect(&database, &DatabaseController::databaseMenusChanged, &window, &MainWindow::showDatabaseMenus);
     QObject::connect(&database, &DatabaseController::mapOpening, &window, &MainWindow::showMapOpening);
     QObject::connect(&database, &DatabaseController::mapOpened, &window, &MainWindow::showMapModel);
@@ -37,6 +39,12 @@ void connectViewCommands(MainWindow& window, ViewController& view)
     QObject::connect(&view, &ViewController::provinceShown, &window, &MainWindow::showProvinceInfo);
     QObject::connect(&view, &ViewController::provincePopupRequested, &window, &MainWindow::showProvincePopup);
 }
+
+void connectExportCommands(MainWindow& window, DatabaseController& database, ExportController& exporter)
+{
+    QObject::connect(&window, &MainWindow::exportChosen, &exporter, &ExportController::openWindow);
+    QObject::connect(&database, &DatabaseController::mapClosed, &exporter, &ExportController::closeWindow);
+}
 } // namespace
 
 std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDialogue& dialogue)
@@ -46,6 +54,7 @@ std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDi
     auto* view = new ViewController(state, dialogue, window.get());
     connectDatabaseCommands(*window, *database, *view);
     connectViewCommands(*window, *view);
+    connectExportCommands(*window, *database, *new ExportController(state, dialogue, window.get()));
     state.externalApplications = readExternalApplications(programFile(state.programDirectory, kConfigFileName));
     window->showExternalApplications();
     state.RepsDirectory = readRepsDirectory(settings, state.programDirectory);

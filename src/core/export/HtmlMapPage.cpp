@@ -4,191 +4,203 @@
 #include "model/ModelValues.h"
 
 #include <QIODevice>
-#include <QStringBuilder>
 #include <vector>
 
 namespace arvenna {
 
 namespace {
-const QString kGreyCell = QStringLiteral("    <TD WIDTH=\"1%\" VALIGN=\"TOP\" BGCOLOR=\"#CCCCCC\"></TD>");
-// Marks a terrain that the legend leaves out.
-const QString kUnlisted = QStringLiteral("#1");
+// Cell openers: "M" of the map table (four blanks), "L" of the legend and
+// the descriptions (five blanks).
+#define ARVENNA_M(width) "    <TD WIDTH=\"" width "\" VALIGN=\"TOP\""
+#define ARVENNA_L(width) "     <TD WIDTH=\"" width "\" VALIGN=\"TOP\""
 
-QString htmlColour(qint16 terrainId)
+const char kGreyCell[] = ARVENNA_M("1%") " BGCOLOR=\"#CCCCCC\"></TD>";
+const char kEmptyParagraph[] = "   <p>&nbsp;</p>";
+const char kNbsp9[] = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
+// Marks a terrain that the legend leaves out.
+const char kUnlisted[] = "#1";
+
+const char* htmlColour(qint16 terrainId)
 {
     switch (terrainId) {
-    case 1: return QStringLiteral("#008000");
-    case 2: return QStringLiteral("#0000ff");
-    case 3: return QStringLiteral("#0000aa");
-    case 4: return QStringLiteral("#33FF33");
-    case 5: return QStringLiteral("#CCCC00");
-    case 6: return QStringLiteral("#800000");
-    case 8: return QStringLiteral("#999999");
+    case 1: return "#008000";
+    case 2: return "#0000ff";
+    case 3: return "#0000aa";
+    case 4: return "#33FF33";
+    case 5: return "#CCCC00";
+    case 6: return "#800000";
+    case 8: return "#999999";
     case 9: case 10: case 11: case 12: return kUnlisted;
-    default: return QString();
+    default: return "";
     }
 }
 
-// A map table cell opener (four blanks) and a legend or description cell opener (five).
-QString mapCell(const QString& width)
+QByteArray twoDigits(int number)
 {
-    return QStringLiteral("    <TD WIDTH=\"") % width % QStringLiteral("\" VALIGN=\"TOP\"");
+    return formatTwoDigits(QString::number(number)).toUtf8();
 }
 
-QString textCell(const QString& width)
-{
-    return QStringLiteral("     <TD WIDTH=\"") % width % QStringLiteral("\" VALIGN=\"TOP\"");
-}
+// A text of the model, written HTML-escaped.
+struct Escaped {
+    const QString& text;
+};
 
-QString twoDigits(int number)
-{
-    return formatTwoDigits(QString::number(number));
-}
-
-QString escaped(const QString& text)
-{
-    return text.toHtmlEscaped();
-}
-
+// The page is built in one buffer of UTF-8 bytes: a large world's page runs to megabytes.
 class PageWriter {
 public:
-    PageWriter(const MapModel& model, const ExportSettings& settings) : model_(model), settings_(settings)
+    PageWriter(const MapModel& model, const ExportSettings& settings)
+        : model_(model), settings_(settings), columns_(model.XCoords.Count()), rows_(model.UndergroundRow)
     {
-        const int columns = model_.XCoords.Count();
-        const int start = settings_.startColumn >= 0 && settings_.startColumn < columns ? settings_.startColumn : 0;
-        for (int x = start; x < columns; ++x)
-            columnOrder_.push_back(x);
-        for (int x = 0; x < start; ++x)
-            columnOrder_.push_back(x);
-        const int lastRow = model_.UndergroundRow;
-        const int startRow = settings_.startRow >= 1 && settings_.startRow <= lastRow ? settings_.startRow : 1;
-        for (int y = startRow; y <= lastRow; ++y)
-            rowOrder_.push_back(y);
-        for (int y = 1; y < startRow; ++y)
-            rowOrder_.push_back(y);
-        page_.reserve(256 + (columns + 2) * (lastRow + 1) * 120);
+        const int startColumn = settings_.startColumn >= 0 && settings_.startColumn < columns_ ? settings_.startColumn : 0;
+        for (int x = 0; x < columns_; ++x)
+            columnOrder_.push_back((startColumn + x) % columns_);
+        const int startRow = settings_.startRow >= 1 && settings_.startRow <= rows_ ? settings_.startRow : 1;
+        for (int y = 0; y < rows_; ++y)
+            rowOrder_.push_back(1 + (startRow - 1 + y) % rows_);
+        for (int x = 0; x < columns_; ++x)
+            columnCodes_.push_back(twoDigits(x));
+        cells_.reserve(std::size_t(std::max(0, rows_)) * std::size_t(columns_));
+        for (int y = 1; y <= rows_; ++y) {
+            const ClassCoordinates* row = model_.YCoordsByNum.find(QString::number(y));
+            const QString code = row ? row->CoordCode() : QString();
+            rowCodes_.push_back(code.toHtmlEscaped().toUtf8());
+            for (int x = 0; x < columns_; ++x)
+                cells_.push_back(model_.Provinces.find(provinceKey(code + QString::number(x))));
+        }
+        page_.reserve(4096 + qsizetype(cells_.size()) * 80);
     }
 
-    QString write()
+    QByteArray write()
     {
         writeHead();
         if (settings_.on(ExportSettings::MapLegend))
             writeLegend();
         writeMapTable();
         writeDescriptions();
-        line(QStringLiteral("</BODY></HTML>"));
+        line("</BODY></HTML>");
         return page_;
     }
 
 private:
-    void line(const QString& text)
+    void put(const char* text) { page_.append(text, qsizetype(qstrlen(text))); }
+    void put(const QByteArray& text) { page_.append(text); }
+    void put(Escaped escaped)
     {
-        page_ += text;
-        page_ += QLatin1Char('\n');
+        const QByteArray text = escaped.text.toUtf8();
+        if (text.contains('&') || text.contains('<') || text.contains('>') || text.contains('"'))
+            page_.append(escaped.text.toHtmlEscaped().toUtf8());
+        else
+            page_.append(text);
+    }
+    void putCode(int y, int x)
+    {
+        put(rowCodes_[std::size_t(y - 1)]);
+        put(columnCodes_[std::size_t(x)]);
+    }
+
+    template <typename... Parts>
+    void line(const Parts&... parts)
+    {
+        (put(parts), ...);
+        page_.append('\n');
     }
 
     void writeHead()
     {
-        static const QStringList styles{
-            QStringLiteral("    p         {font-size:8.0pt   ; colour:red   ; font-family:"),
-            QStringLiteral("    heading   {font-size:8.0pt   ; colour:blue  ; font-family:"),
-            QStringLiteral("    legend    {font-size:12.0pt   ; colour:blue  ; font-family:"),
-            QStringLiteral("    prov      {font-size:10.0pt ; colour:blue  ; font-family:"),
-            QStringLiteral("    innercity {font-size:8.0pt   ; colour:blue  ; font-family:"),
-            QStringLiteral("    inner     {font-size:8.0pt   ; colour:blue  ; font-family:"),
-            QStringLiteral("    ruler     {font-size:8.0pt   ; colour:blue  ; font-family:"),
-            QStringLiteral("    h3        {font-size:8.0pt   ; colour:red   ; font-family:")};
-        for (const QString& text : {QStringLiteral("<HTML>"), QStringLiteral(" <HEAD>"), QString(),
-                                    QStringLiteral("  <style>"), QStringLiteral("  <!--")})
+        static const char* const styles[] = {
+            "    p         {font-size:8.0pt   ; colour:red   ; font-family:",
+            "    heading   {font-size:8.0pt   ; colour:blue  ; font-family:",
+            "    legend    {font-size:12.0pt   ; colour:blue  ; font-family:",
+            "    prov      {font-size:10.0pt ; colour:blue  ; font-family:",
+            "    innercity {font-size:8.0pt   ; colour:blue  ; font-family:",
+            "    inner     {font-size:8.0pt   ; colour:blue  ; font-family:",
+            "    ruler     {font-size:8.0pt   ; colour:blue  ; font-family:",
+            "    h3        {font-size:8.0pt   ; colour:red   ; font-family:"};
+        for (const char* text : {"<HTML>", " <HEAD>", "", "  <style>", "  <!--"})
             line(text);
-        for (const QString& style : styles)
-            line(style + QStringLiteral("\"Times New Roman\"}"));
-        for (const QString& link : {QStringLiteral("a:link, span.MsoHyperlink"),
-                                    QStringLiteral("a:visited, span.MsoHyperlinkFollowed")}) {
-            line(QStringLiteral("    ") + link);
-            line(link.startsWith(QLatin1String("a:link")) ? QStringLiteral("      {colour:blue;")
-                                                          : QStringLiteral("      {colour:purple;"));
-            line(QStringLiteral("        font-size:8.0pt;"));
-            line(QStringLiteral("       text-decoration:underline;"));
-            line(QStringLiteral("       text-underline:single;}"));
+        for (const char* style : styles)
+            line(style, "\"Times New Roman\"}");
+        for (const char* colour : {"blue", "purple"}) {
+            line(colour == std::string_view("blue") ? "    a:link, span.MsoHyperlink"
+                                                    : "    a:visited, span.MsoHyperlinkFollowed");
+            line("      {colour:", colour, ";");
+            line("        font-size:8.0pt;");
+            line("       text-decoration:underline;");
+            line("       text-underline:single;}");
         }
-        line(QStringLiteral("  -->"));
-        line(QStringLiteral("  </style>"));
-        line(QStringLiteral("   <TITLE>EXPORT GAME MAPVIEWER V.")
-             + QStringLiteral(ARVENNA_VERSION).section(QLatin1Char('.'), 0, 0) + QStringLiteral("</TITLE>"));
-        line(QStringLiteral(" </HEAD>"));
-        line(QString());
-        line(QStringLiteral(" <BODY>"));
+        line("  -->");
+        line("  </style>");
+        line("   <TITLE>EXPORT GAME MAPVIEWER V.",
+             QByteArray(ARVENNA_VERSION).left(QByteArray(ARVENNA_VERSION).indexOf('.')), "</TITLE>");
+        line(" </HEAD>");
+        line("");
+        line(" <BODY>");
     }
 
     void writeLegend()
     {
-        static const QString tableStart =
-            QStringLiteral("   <TABLE CELLSPACING=0 BORDER=0 CELLPADDING=2 WIDTH=1000><TR>");
-        line(QStringLiteral("<legend>"));
+        static const char tableStart[] = "   <TABLE CELLSPACING=0 BORDER=0 CELLPADDING=2 WIDTH=1000><TR>";
+        line("<legend>");
         line(tableStart);
-        line(textCell(QStringLiteral("10%"))
-             + QStringLiteral("><p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</p></TD>"));
-        line(textCell(QStringLiteral("1%")) + QStringLiteral(">Legend<p>&nbsp;</p></TD>"));
-        line(textCell(QStringLiteral("89%")) + QStringLiteral("><p>&nbsp;</p></TD>"));
-        line(QStringLiteral("   </TABLE>"));
+        line(ARVENNA_L("10%") "><p>", kNbsp9, "&nbsp;</p></TD>");
+        line(ARVENNA_L("1%") ">Legend<p>&nbsp;</p></TD>");
+        line(ARVENNA_L("89%") "><p>&nbsp;</p></TD>");
+        line("   </TABLE>");
         for (int position = 2; position <= model_.TerrainsByID.Count(); ++position) {
             const ClassTerrain& terrain = model_.TerrainsByID.Item(position);
-            const QString colour = htmlColour(terrain.TerrainId);
+            const char* colour = htmlColour(terrain.TerrainId);
             if (colour == kUnlisted)
                 continue;
             line(tableStart);
-            line(textCell(QStringLiteral("10%"))
-                 + QStringLiteral("><p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;</p></TD>"));
-            line(textCell(QStringLiteral("1%")) % QStringLiteral(" BGCOLOR=\"") % colour
-                 % QStringLiteral("\"><p>&nbsp;</p></TD>"));
-            line(textCell(QStringLiteral("89%")) % QStringLiteral("><p>") % escaped(terrain.TerrainDesc)
-                 % QStringLiteral("&nbsp;</p></TD>"));
-            line(QStringLiteral("   </TABLE>"));
+            line(ARVENNA_L("10%") "><p>", kNbsp9, "</p></TD>");
+            line(ARVENNA_L("1%") " BGCOLOR=\"", colour, "\"><p>&nbsp;</p></TD>");
+            line(ARVENNA_L("89%") "><p>", Escaped{terrain.TerrainDesc}, "&nbsp;</p></TD>");
+            line("   </TABLE>");
         }
-        line(QStringLiteral("</legend>"));
+        line("</legend>");
     }
 
     void writeMapTable()
     {
-        for (const QString& text : {QString(), QStringLiteral("   <p>&nbsp;</p>"), QStringLiteral("   <p>&nbsp;</p>"),
-                                    QString(), QStringLiteral("<map>"),
-                                    QStringLiteral("   <TABLE CELLSPACING=0 BORDER=1 CELLPADDING=2 WIDTH=100%>"),
-                                    QStringLiteral("   <TR>")})
+        for (const char* text : {"", kEmptyParagraph, kEmptyParagraph, "", "<map>",
+                                 "   <TABLE CELLSPACING=0 BORDER=1 CELLPADDING=2 WIDTH=100%>", "   <TR>"})
             line(text);
-        const QString opener = mapCell(QStringLiteral("1%"));
-        line(opener + QStringLiteral("><p></p></TD>"));
+        line(ARVENNA_M("1%") "><p></p></TD>");
         for (int x : columnOrder_)
-            line(opener % QStringLiteral("><p>") % twoDigits(x) % QStringLiteral("</p></TD>"));
-        line(QStringLiteral("   </TR>"));
+            line(ARVENNA_M("1%") "><p>", columnCodes_[std::size_t(x)], "</p></TD>");
+        line("   </TR>");
         for (int y : rowOrder_) {
-            const QString rowCode = rowCodeAt(y);
-            line(QStringLiteral("   <TR>"));
-            line(opener % QStringLiteral("><p>") % escaped(rowCode) % QStringLiteral("</p></TD>"));
+            line("   <TR>");
+            line(ARVENNA_M("1%") "><p>", rowCodes_[std::size_t(y - 1)], "</p></TD>");
             for (int x : columnOrder_)
-                writeMapCell(rowCode, x);
-            line(QStringLiteral("   </TR>"));
+                writeMapCell(y, x);
+            line("   </TR>");
         }
-        line(QStringLiteral("   </TR>"));
-        line(QStringLiteral("   </TABLE>"));
-        line(QStringLiteral("</map>"));
+        line("   </TR>");
+        line("   </TABLE>");
+        line("</map>");
     }
 
-    void writeMapCell(const QString& rowCode, int x)
+    void writeMapCell(int y, int x)
     {
-        const ClassProvincia* province = provinceAt(rowCode, x);
+        const ClassProvincia* province = cellAt(y, x);
         if (!province || province->ProvinceName.isEmpty()) {
             line(kGreyCell);
             return;
         }
-        page_ += mapCell(QStringLiteral("1%")) % QStringLiteral(" BGCOLOR=\"") % htmlColour(province->ProvinceTerrainID)
-            % QStringLiteral("\">");
+        put(ARVENNA_M("1%") " BGCOLOR=\"");
+        put(htmlColour(province->ProvinceTerrainID));
+        put("\">");
         if (linked(*province)) {
-            const QString code = escaped(rowCode + twoDigits(x));
-            page_ += QStringLiteral("<h3><a href = \"#_") % code % QStringLiteral("\">") % code
-                % QStringLiteral("</a><a NAME=\"_") % code % QStringLiteral("Top\"></a></h3></TD>");
+            put("<h3><a href = \"#_");
+            putCode(y, x);
+            put("\">");
+            putCode(y, x);
+            put("</a><a NAME=\"_");
+            putCode(y, x);
+            put("Top\"></a></h3></TD>");
         }
-        line(QStringLiteral("</td>"));
+        line("</td>");
     }
 
     bool linked(const ClassProvincia& province) const
@@ -202,16 +214,14 @@ private:
 
     void writeDescriptions()
     {
-        line(QStringLiteral("   <p>&nbsp;</p>"));
-        line(QStringLiteral("   <p>&nbsp;</p>"));
-        line(QStringLiteral("   <heading>&nbsp;&nbsp;&nbsp;Province Descriptions</heading>"));
-        line(QStringLiteral("   <p>&nbsp;</p>"));
-        const int columns = model_.XCoords.Count();
-        for (int y = 1; y <= model_.UndergroundRow; ++y) {
-            const QString rowCode = rowCodeAt(y);
-            for (int x = 0; x < columns; ++x) {
-                if (const ClassProvincia* province = provinceAt(rowCode, x); province && described(*province))
-                    writeDescription(*province, rowCode + twoDigits(x));
+        line(kEmptyParagraph);
+        line(kEmptyParagraph);
+        line("   <heading>&nbsp;&nbsp;&nbsp;Province Descriptions</heading>");
+        line(kEmptyParagraph);
+        for (int y = 1; y <= rows_; ++y) {
+            for (int x = 0; x < columns_; ++x) {
+                if (const ClassProvincia* province = cellAt(y, x); province && described(*province))
+                    writeDescription(*province, y, x);
             }
         }
     }
@@ -224,87 +234,80 @@ private:
             || (settings_.on(ExportSettings::FullProvinceInformation) && !province.ProvinceName.isEmpty());
     }
 
-    void writeDescription(const ClassProvincia& province, const QString& plainCode)
+    void writeDescription(const ClassProvincia& province, int y, int x)
     {
-        const QString code = escaped(plainCode);
         const bool cities = settings_.on(ExportSettings::CityInformation);
         const bool inner = settings_.on(ExportSettings::InnerLocationInformation);
         if (cities || inner || settings_.on(ExportSettings::FullProvinceInformation)) {
-            line(QStringLiteral("   <TABLE CELLSPACING=0 BORDER=0 CELLPADDING=2 WIDTH=100%><TR>"));
-            line(textCell(QStringLiteral("1%")) % QStringLiteral(" BGCOLOR=\"") % htmlColour(province.ProvinceTerrainID)
-                 % QStringLiteral("\"><h3><a NAME=\"_") % code % QStringLiteral("\"></a></h3></TD>"));
-            line(textCell(QStringLiteral("99%")) % QStringLiteral(">") % descriptionLine(province, code)
-                 % QStringLiteral("</TD>"));
-            line(QStringLiteral("   </TABLE>"));
+            line("   <TABLE CELLSPACING=0 BORDER=0 CELLPADDING=2 WIDTH=100%><TR>");
+            put(ARVENNA_L("1%") " BGCOLOR=\"");
+            put(htmlColour(province.ProvinceTerrainID));
+            put("\"><h3><a NAME=\"_");
+            putCode(y, x);
+            line("\"></a></h3></TD>");
+            put(ARVENNA_L("99%") ">  <prov><p>");
+            put(Escaped{province.ProvinceName});
+            put("&nbsp;<a href=\"#_");
+            putCode(y, x);
+            put("Top\">[");
+            putCode(y, x);
+            put("]</a>, ");
+            put(Escaped{terrainName(province.ProvinceTerrainID)});
+            if (province.ProvinceContinentID >= 1) {
+                const ClassContinents* region = model_.Continents.find(QString::number(province.ProvinceContinentID));
+                put(", in ");
+                put(Escaped{region ? region->ContinentName : QString()});
+            }
+            line("</p></prov></TD>");
+            line("   </TABLE>");
         }
         if (inner && province.CollecInnerLocation().Count() > 0) {
-            line(QStringLiteral("   <p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Locations</p>"));
+            line("   <p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Locations</p>");
             for (const ClassLocation& location : province.CollecInnerLocation())
-                line(QStringLiteral("   <inner><p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;")
-                     % locationText(location) % QStringLiteral("</p></inner>"));
+                line("   <inner><p>", kNbsp9, Escaped{location.LocationName}, " [", Escaped{location.LocationNo}, "] ",
+                     Escaped{innerTypeName(location)}, "</p></inner>");
         }
         const ClassLocation& city = province.ClassLocation();
         if (cities && !city.LocationName.isEmpty()) {
-            line(QStringLiteral("<p></p>"));
-            line(QStringLiteral("   <p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;City : ")
-                 % escaped(city.LocationName) % QStringLiteral(" [") % escaped(city.LocationNo)
-                 % QStringLiteral("]</p>"));
+            line("<p></p>");
+            line("   <p>", kNbsp9, "City : ", Escaped{city.LocationName}, " [", Escaped{city.LocationNo}, "]</p>");
             for (const ClassLocation& location : city.CollecInnerLocation())
-                line(QStringLiteral("   <innercity><p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;"
-                                    "&nbsp;&nbsp;&nbsp;")
-                     % locationText(location) % QStringLiteral("</p></innercity>"));
-            line(QStringLiteral("   <p></p>"));
+                line("   <innercity><p>", kNbsp9, "&nbsp;&nbsp;&nbsp;&nbsp;", Escaped{location.LocationName}, " [",
+                     Escaped{location.LocationNo}, "] ", Escaped{innerTypeName(location)}, "</p></innercity>");
+            line("   <p></p>");
         }
         if (cities || inner)
             writeRuler(province);
     }
 
-    QString descriptionLine(const ClassProvincia& province, const QString& code) const
-    {
-        QString text = QStringLiteral("  <prov><p>") % escaped(province.ProvinceName)
-            % QStringLiteral("&nbsp;<a href=\"#_") % code % QStringLiteral("Top\">[") % code
-            % QStringLiteral("]</a>, ") % escaped(terrainName(province.ProvinceTerrainID));
-        if (province.ProvinceContinentID >= 1) {
-            const ClassContinents* region = model_.Continents.find(QString::number(province.ProvinceContinentID));
-            text += QStringLiteral(", in ") + escaped(region ? region->ContinentName : QString());
-        }
-        return text + QStringLiteral("</p></prov>");
-    }
-
-    QString locationText(const ClassLocation& location) const
+    QString innerTypeName(const ClassLocation& location) const
     {
         const int type = location.LocationType;
-        const QString typeName = type >= 1 && type <= model_.InnerTypeTable.count()
-            ? model_.InnerTypeTable.at(type).TerrainDescription
-            : QString();
-        return escaped(location.LocationName) % QStringLiteral(" [") % escaped(location.LocationNo)
-            % QStringLiteral("] ") % escaped(typeName);
+        return type >= 1 && type <= model_.InnerTypeTable.count() ? model_.InnerTypeTable.at(type).TerrainDescription
+                                                                  : QString();
     }
 
     // An unknown ruler counts as none; an unknown noble or castle province
     // leaves its names empty.
     void writeRuler(const ClassProvincia& province)
     {
-        const ClassRuler* ruler = province.ProvinceRulerID >= 1
-            ? model_.Rulers.find(QString::number(province.ProvinceRulerID))
-            : nullptr;
+        const ClassRuler* ruler =
+            province.ProvinceRulerID >= 1 ? model_.Rulers.find(QString::number(province.ProvinceRulerID)) : nullptr;
         if (!ruler) {
-            line(QStringLiteral("<p>&nbsp;</p>"));
+            line("<p>&nbsp;</p>");
             return;
         }
         const ClassCharacter* noble = model_.Characters.find(ruler->RulerCastelionID);
         const ClassProvincia* castleProvince = model_.Provinces.find(provinceKey(ruler->ProvinceID));
-        const QString castleCode = castleProvince
-            ? castleProvince->ProvinceCoordY + formatTwoDigits(castleProvince->ProvinceCoordX)
-            : QString();
-        line(QStringLiteral("   <p></p>"));
-        line(QStringLiteral("  <ruler><p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Ruled by : ")
-             % escaped(noble ? noble->CharacterName : QString()) % QStringLiteral(" [")
-             % escaped(noble ? noble->CharacterNo : QString()) % QStringLiteral("] inside ")
-             % escaped(ruler->CastleName) % QStringLiteral(" Castle [") % escaped(ruler->CastleNo)
-             % QStringLiteral("] in ") % escaped(castleProvince ? castleProvince->ProvinceName : QString())
-             % QStringLiteral(" [") % escaped(castleCode) % QStringLiteral("]</p></ruler>"));
-        line(QStringLiteral("<p>&nbsp;</p>"));
+        const QString castleCode =
+            castleProvince ? castleProvince->ProvinceCoordY + formatTwoDigits(castleProvince->ProvinceCoordX) : QString();
+        line("   <p></p>");
+        line("  <ruler><p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Ruled by : ",
+             Escaped{noble ? noble->CharacterName : QString()}, " [", Escaped{noble ? noble->CharacterNo : QString()},
+             "] inside ", Escaped{ruler->CastleName}, " Castle [", Escaped{ruler->CastleNo}, "] in ",
+             Escaped{castleProvince ? castleProvince->ProvinceName : QString()}, " [", Escaped{castleCode},
+             "]</p></ruler>");
+        line("<p>&nbsp;</p>");
     }
 
     QString terrainName(qint16 terrainId) const
@@ -313,28 +316,27 @@ private:
         return terrain ? terrain->TerrainDesc : QString();
     }
 
-    QString rowCodeAt(int y) const
-    {
-        const ClassCoordinates* row = model_.YCoordsByNum.find(QString::number(y));
-        return row ? row->CoordCode() : QString();
-    }
-
-    const ClassProvincia* provinceAt(const QString& rowCode, int x) const
-    {
-        return model_.Provinces.find(provinceKey(rowCode + QString::number(x)));
-    }
+    const ClassProvincia* cellAt(int y, int x) const { return cells_[std::size_t(y - 1) * std::size_t(columns_) + std::size_t(x)]; }
 
     const MapModel& model_;
     const ExportSettings& settings_;
+    const int columns_;
+    const int rows_; // the surface rows
     std::vector<int> columnOrder_;
     std::vector<int> rowOrder_;
-    QString page_;
+    std::vector<QByteArray> columnCodes_;
+    std::vector<QByteArray> rowCodes_; // escaped
+    std::vector<const ClassProvincia*> cells_; // by row, then column; null where none
+    QByteArray page_;
 };
+
+#undef ARVENNA_M
+#undef ARVENNA_L
 } // namespace
 
 QByteArray htmlMapPage(const MapModel& model, const ExportSettings& settings)
 {
-    return PageWriter(model, settings).write().toUtf8();
+    return PageWriter(model, settings).write();
 }
 
 bool writeHtmlMapPage(QIODevice& device, const MapModel& model, const ExportSettings& settings)

@@ -4,6 +4,7 @@
 #include "model/ModelValues.h"
 
 #include <QIODevice>
+#include <utility>
 #include <vector>
 
 namespace arvenna {
@@ -120,9 +121,9 @@ private:
             line(text);
         for (const char* style : styles)
             line(style, "\"Times New Roman\"}");
-        for (const char* colour : {"blue", "purple"}) {
-            line(colour == std::string_view("blue") ? "    a:link, span.MsoHyperlink"
-                                                    : "    a:visited, span.MsoHyperlinkFollowed");
+        for (const auto& [selector, colour] : {std::pair{"    a:link, span.MsoHyperlink", "blue"},
+                                               std::pair{"    a:visited, span.MsoHyperlinkFollowed", "purple"}}) {
+            line(selector);
             line("      {colour:", colour, ";");
             line("        font-size:8.0pt;");
             line("       text-decoration:underline;");

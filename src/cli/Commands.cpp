@@ -9,6 +9,8 @@ int runShowCommand(const QStringList& arguments);
 int runRenderCommand(const QStringList& arguments);
 int runReadCommand(const QStringList& arguments);
 int runProcessCommand(const QStringList& arguments);
+int runExportCommand(const QStringList& arguments);
+int runCreateCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -20,6 +22,8 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("render"), QStringLiteral("draw the map window to a PNG"), runRenderCommand},
         {QStringLiteral("read"), QStringLiteral("read one turn report and print what was read"), runReadCommand},
         {QStringLiteral("process"), QStringLiteral("store what turn reports reveal in a game database"), runProcessCommand},
+        {QStringLiteral("export"), QStringLiteral("write the map as an HTML page"), runExportCommand},
+        {QStringLiteral("create"), QStringLiteral("create a new game database from a template"), runCreateCommand},
     };
     return commands;
 }

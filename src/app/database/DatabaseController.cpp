@@ -3,6 +3,7 @@
 #include "database/DatabaseDiscovery.h"
 #include "database/DatabaseError.h"
 #include "database/Maintenance.h"
+#include "database/NewDatabase.h"
 #include "database/Purge.h"
 #include "shell/AppState.h"
 #include "shell/UserDialogue.h"
@@ -76,6 +77,12 @@ void DatabaseController::repair(int index)
 void DatabaseController::compact(int index)
 {
     compactFromMenu(state_.programDirectory, state_.databaseMenus.paths.value(index), dialogue_);
+}
+
+void DatabaseController::createDatabase()
+{
+    if (createDatabaseFromTemplate(state_.programDirectory, state_.databaseMenus, dialogue_))
+        discover();
 }
 
 } // namespace arvenna

@@ -10,7 +10,7 @@ struct AppState;
 class UserDialogue;
 
 // The commands of the "&Database" menu: discovery, opening and closing a
-// map, purge, repair and compact. What the window shows follows its signals.
+// map, purge, repair, compact and new databases. What the window shows follows its signals.
 class DatabaseController : public QObject {
     Q_OBJECT
 public:
@@ -25,6 +25,8 @@ public:
     void purge();
     void repair(int index);
     void compact(int index);
+    // "Create Clean Database": a new game from a template, listed at once.
+    void createDatabase();
 
 signals:
     void databaseMenusChanged(const DatabaseMenus& menus);

@@ -91,12 +91,14 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     pasteprove_->setObjectName(QStringLiteral("pasteprove"));
 
     // Entries whose commands the program does not offer yet stay disabled.
-    for (QAction* action : {menus_.crtnewdb, menus_.GenHTMLMAp, menus_.RepParser, menus_.snh})
+    for (QAction* action : {menus_.RepParser, menus_.snh})
         action->setEnabled(false);
     menus_.parworld->setEnabled(false);
 
     connect(menus_.cloMap, &QAction::triggered, this, &MainWindow::closeMapChosen);
     connect(menus_.delbase, &QAction::triggered, this, &MainWindow::purgeChosen);
+    connect(menus_.crtnewdb, &QAction::triggered, this, &MainWindow::createDatabaseChosen);
+    connect(menus_.GenHTMLMAp, &QAction::triggered, this, &MainWindow::exportChosen);
     emitPosition(this, menus_.mnOptions, &MainWindow::displayModeChosen);
     emitPosition(this, menus_.MapSize, &MainWindow::zoomChosen);
     for (int i = 0; i < 2; ++i) {

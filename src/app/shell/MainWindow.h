@@ -60,6 +60,8 @@ signals:
     void compactChosen(int index);
     void closeMapChosen();
     void purgeChosen();
+    void createDatabaseChosen();
+    void exportChosen();
     void displayModeChosen(int index);
     void zoomChosen(int index);
     // A scroll button: by columns or rows, index 0 back and 1 forward.

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "database/DatabaseController.h"
 #include "editing/EditingController.h"
+#include "export/ExportController.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
 #include "view/ViewController.h"
@@ -18,6 +19,7 @@ void connectDatabaseCommands(MainWindow& window, DatabaseController& database, V
     QObject::connect(&window, &MainWindow::compactChosen, &database, &DatabaseController::compact);
     QObject::connect(&window, &MainWindow::closeMapChosen, &database, &DatabaseController::closeMap);
     QObject::connect(&window, &MainWindow::purgeChosen, &database, &DatabaseController::purge);
+    QObject::connect(&window, &MainWindow::createDatabaseChosen, &database, &DatabaseController::createDatabase);
     QObject::connect(&database, &DatabaseController::databaseMenusChanged, &window, &MainWindow::showDatabaseMenus);
     QObject::connect(&database, &DatabaseController::mapOpening, &window, &MainWindow::showMapOpening);
     QObject::connect(&database, &DatabaseController::mapOpened, &window, &MainWindow::showMapModel);
@@ -54,6 +56,12 @@ void connectEditingCommands(MainWindow& window, EditingController& editing, View
     QObject::connect(&editing, &EditingController::pasteAvailable, &window, &MainWindow::showPasteEnabled);
     QObject::connect(&editing, &EditingController::innerLocationPicked, &window, &MainWindow::showInnerLocation);
 }
+
+void connectExportCommands(MainWindow& window, DatabaseController& database, ExportController& exporter)
+{
+    QObject::connect(&window, &MainWindow::exportChosen, &exporter, &ExportController::openWindow);
+    QObject::connect(&database, &DatabaseController::mapClosed, &exporter, &ExportController::closeWindow);
+}
 } // namespace
 
 std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDialogue& dialogue)
@@ -65,6 +73,7 @@ std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDi
     connectViewCommands(*window, *view);
     auto* editing = new EditingController(state, dialogue, window.get());
     connectEditingCommands(*window, *editing, *view);
+    connectExportCommands(*window, *database, *new ExportController(state, dialogue, window.get()));
     state.externalApplications = readExternalApplications(programFile(state.programDirectory, kConfigFileName));
     window->showExternalApplications();
     state.RepsDirectory = readRepsDirectory(settings, state.programDirectory);

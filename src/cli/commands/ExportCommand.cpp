@@ -1,0 +1,96 @@
+#include "CliCommand.h"
+#include "CommandGame.h"
+#include "ConsoleDialogue.h"
+#include "database/GameSession.h"
+#include "export/MapExport.h"
+#include "export/StartPosition.h"
+#include "model/MapModel.h"
+#include "view/MapView.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+
+namespace arvenna {
+
+namespace {
+// "--options 0,2": the options switched on; "" switches every one off;
+// nothing when the list is malformed.
+std::optional<std::array<bool, 4>> exportOptionsFrom(const QString& list)
+{
+    std::array<bool, 4> options{};
+    if (list.trimmed().isEmpty())
+        return options;
+    for (const QString& part : list.split(QLatin1Char(','))) {
+        bool ok = false;
+        const int option = part.trimmed().toInt(&ok);
+        if (!ok || option < 0 || option >= int(options.size()))
+            return std::nullopt;
+        options[std::size_t(option)] = true;
+    }
+    return options;
+}
+
+// "--start 05,ab" or "5,2": a column code or number and a surface row code or position.
+bool applyStart(const MapModel& model, const QString& text, ExportSettings& settings)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2)
+        return false;
+    const std::optional<int> column = columnNumberOf(model, parts[0]);
+    const std::optional<int> row = surfaceRowOf(model, parts[1], true);
+    if (!column || !row)
+        return false;
+    settings.startColumn = *column;
+    settings.startRow = *row;
+    return true;
+}
+} // namespace
+
+int runExportCommand(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE"));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("The HTML file to write (default %1).").arg(kDefaultExportFileName),
+                                    QStringLiteral("FILE"), kDefaultExportFileName);
+    const QCommandLineOption start(QStringLiteral("start"),
+                                   QStringLiteral("Start column (code or number) and surface row (code or position); "
+                                                  "default the game's start position."),
+                                   QStringLiteral("COL,ROW"));
+    const QCommandLineOption options(QStringLiteral("options"),
+                                     QStringLiteral("The options switched on, from 0 (%1), 1 (%2), 2 (%3), 3 (%4); "
+                                                    "all by default, none with \"\".")
+                                         .arg(kExportOptionNames[0], kExportOptionNames[1], kExportOptionNames[2],
+                                              kExportOptionNames[3]),
+                                     QStringLiteral("LIST"));
+    parser.addOptions({db, output, start, options});
+    if (auto done = parseCommandLine(parser, arguments,
+                                     QStringLiteral("Writes the map with its legend and province descriptions as one HTML page.")))
+        return *done;
+    const std::optional<std::array<bool, 4>> chosen =
+        parser.isSet(options) ? exportOptionsFrom(parser.value(options)) : std::optional(std::array{true, true, true, true});
+    if (!parser.isSet(db) || !parser.positionalArguments().isEmpty() || !chosen) {
+        printMessage(QStringLiteral("export needs --db FILE, takes no other arguments, and --options takes option "
+                                    "numbers from 0 to 3 separated by commas."));
+        return kExitUsage;
+    }
+    return reportingFailures([&] {
+        GameSession session;
+        MapModel model;
+        MapView view;
+        if (openCommandGame(parser.value(db), session, model, view) != kExitSuccess)
+            return int(kExitFailure);
+        ExportSettings settings = exportSettingsOf(model);
+        settings.options = *chosen;
+        if (parser.isSet(start) && !applyStart(model, parser.value(start), settings)) {
+            printMessage(QStringLiteral("The start \"%1\" is not a column and a surface row of the map: columns %2, rows %3.")
+                             .arg(parser.value(start), model.grid.ColumnRangeLabel, model.grid.RowRangeLabel));
+            return int(kExitUsage);
+        }
+        ConsoleDialogue dialogue;
+        const QString path = QDir::current().absoluteFilePath(parser.value(output));
+        return int(exportMapFile(path, model, settings, dialogue) ? kExitSuccess : kExitFailure);
+    });
+}
+
+} // namespace arvenna

@@ -1,0 +1,259 @@
+// New game databases from the template of their family.
+#include "CliRun.h"
+#include "ScriptedDialogue.h"
+#include "TestHome.h"
+#include "database/Database.h"
+#include "database/DatabaseDiscovery.h"
+#include "database/NewDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtTest>
+
+using namespace arvenna;
+
+namespace {
+const QString kNamePrompt = QStringLiteral("Please name the new copy of the database:\n(no extension required)");
+const QString kTypePrompt = QStringLiteral("Please Choose the game type:\n(g) for Arvenna or \n(qvr) for Quorvane");
+const QString kNumberPrompt = QStringLiteral("Please Choose the game number:");
+const ScriptedDialogue::Shown kAborting{"Abort copy", "Aborting operation", MessageIcon::Critical};
+
+ScriptedDialogue::Shown prompt(const QString& text)
+{
+    return {"Name Database", text, MessageIcon::None};
+}
+
+// Both templates, each holding game knowledge that a new game must not inherit.
+struct Templates {
+    TestHome home;
+    Templates(bool withVariant = true)
+    {
+        const QString knowledge = QStringLiteral(
+            "INSERT INTO PROVINCIAS (PROVINCIANAME, XORD, YORD, TERRAINID) VALUES ('Keepvale', 3, 1, 4);"
+            "INSERT INTO LOCALS (PROVINCEID, LOCALNUMBER, LocalName) VALUES (1, 'C1', 'Ash');"
+            "INSERT INTO INNERLOCATIONS (ProvinceID, LocalNumber, LocalNAme) VALUES (1, 'K1', 'Keep');"
+            "INSERT INTO CHARACTERS (CHARACTERNUMBER, CHARACTERNAME) VALUES ('N1', 'Harl');"
+            "INSERT INTO FACTIONS (FACTIONNUMBER) VALUES ('F1');"
+            "INSERT INTO RULLERS (RULLERNO) VALUES ('K1');"
+            "INSERT INTO ALLIANCES (ALLIANCENAME) VALUES ('Pact');"
+            "INSERT INTO CONTINENTES (CONTDESCRIPTION) VALUES ('North');"
+            "INSERT INTO MARKETTRANSACTIONS (LocalID) VALUES (1);"
+            "UPDATE SETTINGS SET SettingValue = '7' WHERE SETTINGCODE = 'STARTX'");
+        runSql(home.addGameDatabase(QStringLiteral("Arvenna.mdb")), knowledge);
+        if (withVariant)
+            runSql(home.addGameDatabase(QStringLiteral("Quorvane.mdb")), knowledge);
+    }
+
+    DatabaseMenus menus() const
+    {
+        ScriptedDialogue quiet;
+        DatabaseMenus listed;
+        discoverDatabases(home.path(), listed, quiet);
+        return listed;
+    }
+
+    QStringList files() const { return QDir(home.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
+};
+
+QStringList rows(const QString& path, const QString& sql)
+{
+    Database database = Database::open(path);
+    RecordSet set = database.openRecordSet(sql, RecordSetType::Snapshot);
+    QStringList result;
+    for (; !set.isEOF(); set.moveNext()) {
+        QStringList values;
+        for (const QString& field : set.fieldNames())
+            values << set.value(field).toString();
+        result << values.join(QLatin1Char('|'));
+    }
+    return result;
+}
+
+// Every table's row count, and the rows of the reference tables.
+QStringList content(const QString& path)
+{
+    QStringList result;
+    for (const QString& table : rows(path, "SELECT name FROM sqlite_master WHERE type = 'table' AND name <> "
+                                           "'sqlite_sequence' ORDER BY name"))
+        result << table + QLatin1Char('=') + rows(path, "SELECT COUNT(*) FROM " + table).constFirst();
+    for (const char* table : {"CELLSX", "CELLSY", "TERRAIN", "LOCATIONTYPE", "INNERTYPES", "SKILLS", "ITEMS",
+                                 "SETTINGS", "DATABASEMAINT"})
+        result += rows(path, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
+    return result;
+}
+
+} // namespace
+
+class NewDatabaseTest : public QObject {
+    Q_OBJECT
+private slots:
+    void createsEachFamily_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("templateFile");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("gameType");
+        QTest::newRow("main game") << "g" << "Arvenna.mdb" << "Arvenna G7|G|7|6" << "<Arvenna>";
+        QTest::newRow("Quorvane") << "QVR" << "Quorvane.mdb" << "QVR game 7|QVR|7|6" << "<Quorvane>";
+    }
+
+    void createsEachFamily()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, templateFile);
+        QFETCH(QString, setup);
+        QFETCH(QString, gameType);
+        Templates templates;
+        ScriptedDialogue dialogue;
+        dialogue.textAnswers << QStringLiteral("Game7") << QStringLiteral("x") << type << QStringLiteral("0")
+                             << QStringLiteral("-3") << QStringLiteral("40000") << QStringLiteral(" 7 ");
+        QVERIFY(createDatabaseFromTemplate(templates.home.path(), templates.menus(), dialogue));
+        const QString created = templates.home.file(QStringLiteral("Game7.MDB"));
+        QCOMPARE(dialogue.shown,
+                 (QList<ScriptedDialogue::Shown>{
+                     prompt(kNamePrompt), prompt(kTypePrompt), prompt(kTypePrompt), prompt(kNumberPrompt),
+                     prompt(kNumberPrompt), prompt(kNumberPrompt), prompt(kNumberPrompt),
+                     {"Accept Copy ?",
+                      "You are about to create a new database file, details:\n Path = "
+                          + QDir::toNativeSeparators(created) + "\n Game Type = " + gameType + "\n Game Number = 7",
+                      MessageIcon::Critical}}));
+
+        QCOMPARE(rows(created, "SELECT DATABASEDESC, GAMETYPE, GAMENO, MDBVers FROM SETUP"), QStringList{setup});
+        QVERIFY(QDateTime::fromString(rows(created, "SELECT DateRow FROM SETUP").constFirst(), Qt::ISODate).isValid());
+        // The template's content, its game knowledge emptied.
+        const QStringList emptied{"ALLIANCES", "CHARACTERS", "CONTINENTES", "FACTIONS", "INNERLOCATIONS", "LOCALS",
+                                  "MARKETTRANSACTIONS", "PROVINCIAS", "RULLERS"};
+        QStringList expected = content(templates.home.file(templateFile));
+        for (QString& line : expected) {
+            if (emptied.contains(line.section(QLatin1Char('='), 0, 0)))
+                line = line.section(QLatin1Char('='), 0, 0) + QStringLiteral("=0");
+        }
+        QVERIFY(expected.contains(QStringLiteral("STARTX|7")));
+        QCOMPARE(content(created), expected);
+
+        const CliRun listed = runCli({"list", "--home", templates.home.path()});
+        QVERIFY(listed.out.split('\n').contains(setup.section('|', 0, 0) + " [Game7.MDB]"));
+        QCOMPARE(templates.files(), (QStringList{"Arvenna.mdb", "Game7.MDB", "Quorvane.mdb"}));
+    }
+
+    void everyAbortLeavesNoNewFile_data()
+    {
+        QTest::addColumn<QList<std::optional<QString>>>("texts");
+        QTest::addColumn<QList<DialogueAnswer>>("answers");
+        QTest::addColumn<QString>("lastMessage");
+        using Texts = QList<std::optional<QString>>;
+        using Answers = QList<DialogueAnswer>;
+        const QString aborting = kAborting.text;
+        QTest::newRow("name cancelled") << Texts{std::nullopt} << Answers{} << aborting;
+        QTest::newRow("empty name") << Texts{QString()} << Answers{} << aborting;
+        QTest::newRow("path separator") << Texts{QStringLiteral("sub/Game")} << Answers{}
+                                        << "The name may not hold \"/\", \"\\\" or \"..\" nor be a work file's, "
+                                           "Aborting operation";
+        QTest::newRow("dot dot") << Texts{QStringLiteral("..")} << Answers{}
+                                 << "The name may not hold \"/\", \"\\\" or \"..\" nor be a work file's, "
+                                    "Aborting operation";
+        QTest::newRow("no replace") << Texts{QStringLiteral("Arvenna")} << Answers{DialogueAnswer::No} << aborting;
+        QTest::newRow("type cancelled") << Texts{QStringLiteral("Game7"), QStringLiteral("x"), std::nullopt}
+                                        << Answers{} << aborting;
+        QTest::newRow("empty type") << Texts{QStringLiteral("Game7"), QString()} << Answers{} << aborting;
+        QTest::newRow("no variant template") << Texts{QStringLiteral("Game7"), QStringLiteral("qvr")} << Answers{}
+                                             << "Template Database not available, Aborting operation";
+        QTest::newRow("number not a number") << Texts{QStringLiteral("Game7"), QStringLiteral("g"), QStringLiteral("7a")}
+                                             << Answers{} << aborting;
+        QTest::newRow("number cancelled") << Texts{QStringLiteral("Game7"), QStringLiteral("g"), QStringLiteral("0"),
+                                                   std::nullopt}
+                                          << Answers{} << aborting;
+        QTest::newRow("not accepted") << Texts{QStringLiteral("Game7"), QStringLiteral("g"), QStringLiteral("3")}
+                                      << Answers{DialogueAnswer::No} << "";
+    }
+
+    void everyAbortLeavesNoNewFile()
+    {
+        QFETCH(QList<std::optional<QString>>, texts);
+        QFETCH(QList<DialogueAnswer>, answers);
+        QFETCH(QString, lastMessage);
+        Templates templates(false);
+        const QStringList before = templates.files();
+        const QByteArray template_ = fileBytes(templates.home.file(QStringLiteral("Arvenna.mdb")));
+        ScriptedDialogue dialogue;
+        for (const auto& text : texts)
+            dialogue.textAnswers << text;
+        for (DialogueAnswer answer : answers)
+            dialogue.answers << answer;
+        QVERIFY(!createDatabaseFromTemplate(templates.home.path(), templates.menus(), dialogue));
+        QCOMPARE(templates.files(), before);
+        QCOMPARE(fileBytes(templates.home.file(QStringLiteral("Arvenna.mdb"))), template_);
+        QVERIFY(dialogue.textAnswers.isEmpty());
+        const ScriptedDialogue::Shown last = dialogue.shown.constLast();
+        if (lastMessage.isEmpty())
+            QCOMPARE(last.title, QStringLiteral("Accept Copy ?"));
+        else
+            QCOMPARE(last, (ScriptedDialogue::Shown{"Abort copy", lastMessage, MessageIcon::Critical}));
+    }
+
+    void aReplacedDatabaseGoesOnlyForAFinishedOne()
+    {
+        Templates templates;
+        const QString game = templates.home.addGameDatabase(QStringLiteral("Quorvane.mdb"), QStringLiteral("Game7.MDB"));
+        const QByteArray old = fileBytes(game);
+        ScriptedDialogue dialogue;
+        dialogue.textAnswers << QStringLiteral("Game7") << std::nullopt;
+        QVERIFY(!createDatabaseFromTemplate(templates.home.path(), templates.menus(), dialogue));
+        QCOMPARE(dialogue.shown.at(1),
+                 (ScriptedDialogue::Shown{"Copy Database", "File exists, replace?", MessageIcon::Critical}));
+        QCOMPARE(fileBytes(game), old);
+
+        dialogue.textAnswers << QStringLiteral("Game7") << QStringLiteral("g") << QStringLiteral("9");
+        QVERIFY(createDatabaseFromTemplate(templates.home.path(), templates.menus(), dialogue));
+        QCOMPARE(rows(game, "SELECT DATABASEDESC FROM SETUP"), QStringList{"Arvenna G9"});
+    }
+
+    void noTemplateOrNoCopyCreatesNothing()
+    {
+        TestHome empty;
+        ScriptedDialogue dialogue;
+        QVERIFY(!createDatabaseFromTemplate(empty.path(), DatabaseMenus{}, dialogue));
+        QVERIFY(dialogue.shown.isEmpty());
+
+        Templates templates;
+        const DatabaseMenus menus = templates.menus();
+        QFile::remove(templates.home.file(QStringLiteral("Arvenna.mdb"))); // the template went away
+        dialogue.textAnswers << QStringLiteral("Game7") << QStringLiteral("g");
+        QVERIFY(!createDatabaseFromTemplate(templates.home.path(), menus, dialogue));
+        QCOMPARE(dialogue.shown.constLast(),
+                 (ScriptedDialogue::Shown{"Error",
+                                          "Problems were encountered during the copy fase, please re-start and try again.",
+                                          MessageIcon::Critical}));
+        QCOMPARE(templates.files(), QStringList{"Quorvane.mdb"});
+    }
+
+    void theCommandCreatesWithoutQuestions()
+    {
+        Templates templates;
+        const QString home = templates.home.path();
+        CliRun run = runCli({"create", "--type", "qvr", "--number", "4", "Side", "--home", home});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(rows(templates.home.file("Side.MDB"), "SELECT DATABASEDESC, GAMETYPE, GAMENO, MDBVers FROM SETUP"),
+                 QStringList{"QVR game 4|QVR|4|6"});
+        QCOMPARE(rows(templates.home.file("Side.MDB"), "SELECT COUNT(*) FROM PROVINCIAS"), QStringList{"0"});
+
+        run = runCli({"create", "--type", "g", "--number", "5", "Side", "--home", home});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(rows(templates.home.file("Side.MDB"), "SELECT DATABASEDESC FROM SETUP"), QStringList{"QVR game 4"});
+        run = runCli({"create", "--type", "g", "--number", "5", "Side", "--home", home, "--replace"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(rows(templates.home.file("Side.MDB"), "SELECT DATABASEDESC FROM SETUP"), QStringList{"Arvenna G5"});
+
+        for (const QStringList& bad : {QStringList{"--type", "x", "--number", "5", "B"},
+                                       QStringList{"--type", "g", "--number", "0", "B"},
+                                       QStringList{"--type", "g", "--number", "32768", "B"},
+                                       QStringList{"--type", "g", "--number", "5", "../B"}}) {
+            run = runCli(QStringList{"create", "--home", home} + bad);
+            QVERIFY2(run.status == 2, qPrintable(bad.join(' ')));
+        }
+        QCOMPARE(templates.files(), (QStringList{"Arvenna.mdb", "Quorvane.mdb", "Side.MDB"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(NewDatabaseTest)
+#include "NewDatabaseTest.moc"

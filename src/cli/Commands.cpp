@@ -9,6 +9,7 @@ int runShowCommand(const QStringList& arguments);
 int runRenderCommand(const QStringList& arguments);
 int runReadCommand(const QStringList& arguments);
 int runProcessCommand(const QStringList& arguments);
+int runRouteCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -20,6 +21,7 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("render"), QStringLiteral("draw the map window to a PNG"), runRenderCommand},
         {QStringLiteral("read"), QStringLiteral("read one turn report and print what was read"), runReadCommand},
         {QStringLiteral("process"), QStringLiteral("store what turn reports reveal in a game database"), runProcessCommand},
+        {QStringLiteral("route"), QStringLiteral("print the travel route between two provinces"), runRouteCommand},
     };
     return commands;
 }

@@ -45,6 +45,9 @@ public:
     void showProvinceInfo(const ProvinceInfo& info);
     // The pop-up menu of a right press on the map.
     void showProvincePopup();
+    // Route lines at the end of the details list; selectLast selects the last.
+    void appendDetailLines(const QStringList& lines, bool selectLast);
+    void removeLastDetailLine();
 
     // Asks before leaving; true when the player confirmed.
     bool confirmExit();
@@ -61,10 +64,21 @@ signals:
     void scrollChosen(bool columns, int index);
     // A press on the map picture, in twips from its top-left corner.
     void mapPressed(QPointF twips, Qt::MouseButton button);
+    void mapMoved(QPointF twips);
+    // A release on the map, with the details list's selected line.
+    void mapReleased(QPointF twips, const QString& selectedDetailLine);
+    void mapEscapePressed();
+    void overviewPressed(QPointF twips, Qt::MouseButton button);
+    void overviewMoved(QPointF twips);
+    void overviewReleased(QPointF twips);
+    void parallelWorldChosen(int index);
+    void fastestRouteToggled(bool on);
     void detailLineClicked(const QString& line);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void clearProvincePanels();
@@ -87,6 +101,7 @@ private:
     MarketPanel* market_;
     TerrainLegend* legend_;
     bool exitConfirmed_ = false;
+    bool shownBefore_ = false;
 };
 
 } // namespace arvenna

@@ -8,6 +8,7 @@
 #include "travel/FastestRoute.h"
 #include "travel/StaircaseRoute.h"
 #include "view/GameOpening.h"
+#include "view/MapView.h"
 #include "view/ProvinceLookup.h"
 
 #include <QCoreApplication>

@@ -30,23 +30,33 @@ public:
           rows_(std::min<int>(model.UndergroundRow, model.YCoordsByNum.Count())),
           costs_(std::size_t(std::max(0, columns_ * rows_)), kBlocked)
     {
-        QHash<QString, double> movementByTerrain;
+        // The rows by the codes provinces carry, and the terrains' costs, found
+        // once rather than once a province.
+        QHash<QString, int> rowsByCode;
+        for (const ClassCoordinates& row : model.YCoordsByNum)
+            rowsByCode.insert(row.CoordCode(), row.CoordId);
+        QHash<qint16, double> costByTerrain;
         for (const ClassProvincia& province : model.Provinces) {
             if (province.ProvinceCoordY.isEmpty())
                 continue; // the empty province of undiscovered cells
-            const ClassCoordinates* row = model.YCoordsByCode.find(province.ProvinceCoordY);
+            int row = rowsByCode.value(province.ProvinceCoordY, 0);
+            if (row == 0) {
+                const ClassCoordinates* other = model.YCoordsByCode.find(province.ProvinceCoordY);
+                row = other ? other->CoordId : 0;
+            }
             bool numeric = false;
             const int column = province.ProvinceCoordX.toInt(&numeric);
-            if (!row || !numeric || !contains(column, row->CoordId))
+            if (!numeric || !contains(column, row))
                 continue;
-            const QString terrainKey = QString::number(province.ProvinceTerrainID);
-            auto known = movementByTerrain.constFind(terrainKey);
-            if (known == movementByTerrain.constEnd()) {
-                const ClassTerrain& terrain = model.TerrainsByID.Item(terrainKey);
-                known = movementByTerrain.insert(
-                    terrainKey, isSeaTerrain(terrain.TerrainDesc) ? kBlocked : std::max(0.0, double(terrain.TerrainMovement)));
+            auto known = costByTerrain.constFind(province.ProvinceTerrainID);
+            if (known == costByTerrain.constEnd()) {
+                const ClassTerrain& terrain = model.TerrainsByID.Item(QString::number(province.ProvinceTerrainID));
+                known = costByTerrain.insert(province.ProvinceTerrainID,
+                                             isSeaTerrain(terrain.TerrainDesc)
+                                                 ? kBlocked
+                                                 : std::max(0.0, double(terrain.TerrainMovement)));
             }
-            costs_[std::size_t(index(column, row->CoordId))] = *known;
+            costs_[std::size_t(index(column, row))] = *known;
         }
     }
 

@@ -285,8 +285,10 @@ void MainWindow::showEvent(QShowEvent* event)
     if (isMinimized() || !screen())
         return;
     const QRect available = screen()->geometry();
-    // The frame may not be known yet: add the window system's margins.
-    const QSize size = this->size().grownBy(windowHandle() ? windowHandle()->frameMargins() : QMargins());
+    // The window may still grow to its layout's minimum, and the frame may
+    // not be known yet: centre the size it will have.
+    const QSize size = this->size().expandedTo(minimumSizeHint()).grownBy(
+        windowHandle() ? windowHandle()->frameMargins() : QMargins());
     move(available.left() + (available.width() - size.width()) / 2,
          available.top() + (available.height() - size.height()) / 2);
 }

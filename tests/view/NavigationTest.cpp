@@ -74,15 +74,21 @@ private slots:
         SetZoom(view, 0);
         QCOMPARE(drag(view, {1600, 1400}, {1600, 1400}), (Drop{0, 0, {0, 0}}));
 
-        // A release without a grab, or a drag with no map, moves nothing.
+        // A grid narrower than the window keeps its first column at the left.
         SetZoom(view, 3);
+        view.ColumnCount = 20;
+        QCOMPARE(drag(view, {2900, 1500}, {2900, 1500}).X0, 0);
+        view.ColumnCount = 100;
+
+        // A release without a grab, or a drag with no map, moves nothing.
+        const QRectF dropped = view.Shape1;
         OverviewDrag frame;
         QCOMPARE(frame.release(view), ViewChange{});
         QVERIFY(!frame.move(view, {10, 10}));
         mapClosed(view);
         frame.press(view, {1500, 1500});
         QCOMPARE(frame.release(view), ViewChange{});
-        QCOMPARE(view.Shape1.topLeft(), QPointF(0, 0));
+        QCOMPARE(view.Shape1, dropped);
     }
 
     void parallelWorldsShowTheirFirstRow()

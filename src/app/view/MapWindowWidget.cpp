@@ -61,6 +61,8 @@ void MapWindowWidget::paintEvent(QPaintEvent* event)
         if (!area.isEmpty())
             painter.drawImage(area.topLeft(), *image, area.translated(-origin));
     }
+    // The route's figures stay on the map, off the rulers.
+    painter.setClipRect(QRect(MapPictures::mapOrigin(), pictures_.map.size()));
     painter.translate(MapPictures::mapOrigin());
     painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
     if (marks_.line1Visible) {
@@ -75,6 +77,7 @@ void MapWindowWidget::paintEvent(QPaintEvent* event)
         painter.drawEllipse(marks_.shape10Centre, radius, radius);
     }
     painter.resetTransform();
+    painter.setClipping(false);
     if (!placeholder_.isEmpty()) {
         const QRect onMap(MapPictures::mapOrigin(), pictures_.map.size());
         painter.setPen(palette().color(QPalette::WindowText));

@@ -11,6 +11,7 @@ int runReadCommand(const QStringList& arguments);
 int runProcessCommand(const QStringList& arguments);
 int runExportCommand(const QStringList& arguments);
 int runCreateCommand(const QStringList& arguments);
+int runRouteCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -24,6 +25,7 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("process"), QStringLiteral("store what turn reports reveal in a game database"), runProcessCommand},
         {QStringLiteral("export"), QStringLiteral("write the map as an HTML page"), runExportCommand},
         {QStringLiteral("create"), QStringLiteral("create a new game database from a template"), runCreateCommand},
+        {QStringLiteral("route"), QStringLiteral("print the travel route between two provinces"), runRouteCommand},
     };
     return commands;
 }

@@ -52,6 +52,8 @@ MainMenus::MainMenus(QMenuBar* bar)
         mnOptions << action;
     }
     mnOptions.constFirst()->setChecked(true);
+    fastRoute = namedAction(arvtools, QStringLiteral("fastRoute"), QStringLiteral("Fastest Route"));
+    fastRoute->setCheckable(true);
     arvtools->addSeparator();
     mnZoom = namedMenu(arvtools, QStringLiteral("mnZoom"), QStringLiteral("Zoom"));
     for (const char* caption : {"Entire Map", "[75x75] Big Map", "[50x50] Normal Map", "[30x30] Small Map",

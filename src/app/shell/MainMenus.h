@@ -31,6 +31,7 @@ struct MainMenus {
     QList<QAction*> mnOptions;
     QMenu* mnZoom;
     QList<QAction*> MapSize;
+    QAction* fastRoute; // "Fastest Route", a check entry for travel mode
     QAction* GenHTMLMAp;
     QMenu* parworld;
     QMenu* extapp;

@@ -28,6 +28,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWindow>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -93,7 +96,6 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     // Entries whose commands the program does not offer yet stay disabled.
     for (QAction* action : {menus_.RepParser, menus_.snh})
         action->setEnabled(false);
-    menus_.parworld->setEnabled(false);
 
     connect(menus_.cloMap, &QAction::triggered, this, &MainWindow::closeMapChosen);
     connect(menus_.delbase, &QAction::triggered, this, &MainWindow::purgeChosen);
@@ -106,6 +108,17 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
         connect(mapPanel_->Command2[i], &QToolButton::clicked, this, [this, i] { emit scrollChosen(false, i); });
     }
     connect(mapPanel_->map, &MapWindowWidget::mapPressed, this, &MainWindow::mapPressed);
+    connect(mapPanel_->map, &MapWindowWidget::mapMoved, this, &MainWindow::mapMoved);
+    connect(mapPanel_->map, &MapWindowWidget::mapReleased, this, [this](QPointF twips) {
+        const QListWidgetItem* selected = info_->LstShowDet->currentItem();
+        emit mapReleased(twips, selected ? selected->text() : QString());
+    });
+    connect(mapPanel_->map, &MapWindowWidget::escapePressed, this, &MainWindow::mapEscapePressed);
+    connect(overview_, &OverviewWidget::overviewPressed, this, &MainWindow::overviewPressed);
+    connect(overview_, &OverviewWidget::overviewMoved, this, &MainWindow::overviewMoved);
+    connect(overview_, &OverviewWidget::overviewReleased, this, &MainWindow::overviewReleased);
+    emitPosition(this, menus_.parworld->actions(), &MainWindow::parallelWorldChosen);
+    connect(menus_.fastRoute, &QAction::toggled, this, &MainWindow::fastestRouteToggled);
     connect(info_->LstShowDet, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { emit detailLineClicked(item->text()); });
     showView(state_.view);
@@ -213,6 +226,7 @@ void MainWindow::showView(const MapView& view)
         entry->setChecked(true);
     for (int i = 0; i < menus_.MapSize.size(); ++i)
         menus_.MapSize.at(i)->setChecked(i == view.CheckedZoom);
+    menus_.fastRoute->setEnabled(view.MapOpen && view.CheckedMode == kTravelMode);
     overview_->update();
 }
 
@@ -239,6 +253,18 @@ void MainWindow::showPasteEnabled(bool enabled)
 void MainWindow::showInnerLocation(const InnerLocationFrame& frame)
 {
     maintenance_->showInnerLocation(frame);
+}
+
+void MainWindow::appendDetailLines(const QStringList& lines, bool selectLast)
+{
+    info_->LstShowDet->addItems(lines);
+    if (selectLast)
+        info_->LstShowDet->setCurrentRow(info_->LstShowDet->count() - 1);
+}
+
+void MainWindow::removeLastDetailLine()
+{
+    delete info_->LstShowDet->takeItem(info_->LstShowDet->count() - 1);
 }
 
 void MainWindow::showProvinceInfo(const ProvinceInfo& info)
@@ -273,6 +299,35 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
+}
+
+// The first time the window shows it lends its icon to every window of the
+// program and, unless minimised, centres itself on the screen.
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shownBefore_)
+        return;
+    shownBefore_ = true;
+    QApplication::setWindowIcon(windowIcon());
+    if (isMinimized() || !screen())
+        return;
+    const QRect available = screen()->geometry();
+    // The window may still grow to its layout's minimum, and the frame may
+    // not be known yet: centre the size it will have.
+    const QSize size = this->size().expandedTo(minimumSizeHint()).grownBy(
+        windowHandle() ? windowHandle()->frameMargins() : QMargins());
+    move(available.left() + (available.width() - size.width()) / 2,
+         available.top() + (available.height() - size.height()) / 2);
+}
+
+// A right release on the window's background offers the tools menu.
+void MainWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton && menus_.arvtools->isEnabled())
+        menus_.arvtools->popup(event->globalPosition().toPoint());
+    else
+        QMainWindow::mouseReleaseEvent(event);
 }
 
 void MainWindow::startExternalApplication(int index)

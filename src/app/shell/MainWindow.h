@@ -50,6 +50,9 @@ public:
     void showProvincePopup();
     void showPasteEnabled(bool enabled);
     void showInnerLocation(const InnerLocationFrame& frame);
+    // Route lines at the end of the details list; selectLast selects the last.
+    void appendDetailLines(const QStringList& lines, bool selectLast);
+    void removeLastDetailLine();
 
     // Asks before leaving; true when the player confirmed.
     bool confirmExit();
@@ -68,6 +71,15 @@ signals:
     void scrollChosen(bool columns, int index);
     // A press on the map picture, in twips from its top-left corner.
     void mapPressed(QPointF twips, Qt::MouseButton button);
+    void mapMoved(QPointF twips);
+    // A release on the map, with the details list's selected line.
+    void mapReleased(QPointF twips, const QString& selectedDetailLine);
+    void mapEscapePressed();
+    void overviewPressed(QPointF twips, Qt::MouseButton button);
+    void overviewMoved(QPointF twips);
+    void overviewReleased(QPointF twips);
+    void parallelWorldChosen(int index);
+    void fastestRouteToggled(bool on);
     void detailLineClicked(const QString& line);
     // The maintenance frames' buttons and the province pop-up entries.
     void provinceUpdateChosen(const ProvinceFrame& frame);
@@ -82,6 +94,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void clearProvincePanels();
@@ -105,6 +119,7 @@ private:
     MarketPanel* market_;
     TerrainLegend* legend_;
     bool exitConfirmed_ = false;
+    bool shownBefore_ = false;
 };
 
 } // namespace arvenna

@@ -7,6 +7,7 @@
 #include "export/ExportController.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
+#include "travel/TravelController.h"
 #include "view/ViewController.h"
 
 namespace arvenna {
@@ -39,6 +40,23 @@ void connectViewCommands(MainWindow& window, ViewController& view)
     QObject::connect(&view, &ViewController::modeSwitched, &window, &MainWindow::showModeSwitch);
     QObject::connect(&view, &ViewController::provinceShown, &window, &MainWindow::showProvinceInfo);
     QObject::connect(&view, &ViewController::provincePopupRequested, &window, &MainWindow::showProvincePopup);
+    QObject::connect(&window, &MainWindow::overviewPressed, &view, &ViewController::pressOnOverview);
+    QObject::connect(&window, &MainWindow::overviewMoved, &view, &ViewController::moveOnOverview);
+    QObject::connect(&window, &MainWindow::overviewReleased, &view, &ViewController::releaseOnOverview);
+    QObject::connect(&window, &MainWindow::parallelWorldChosen, &view, &ViewController::showParallelWorld);
+}
+
+void connectTravelCommands(MainWindow& window, ViewController& view, TravelController& travel)
+{
+    QObject::connect(&window, &MainWindow::mapPressed, &travel, &TravelController::pressOnMap);
+    QObject::connect(&window, &MainWindow::mapMoved, &travel, &TravelController::moveOnMap);
+    QObject::connect(&window, &MainWindow::mapReleased, &travel, &TravelController::releaseOnMap);
+    QObject::connect(&window, &MainWindow::mapEscapePressed, &travel, &TravelController::cancelRoute);
+    QObject::connect(&window, &MainWindow::fastestRouteToggled, &travel, &TravelController::setFastestRoute);
+    QObject::connect(&travel, &TravelController::provinceInfoRequested, &view, &ViewController::showProvinceInfo);
+    QObject::connect(&travel, &TravelController::detailLinesAdded, &window, &MainWindow::appendDetailLines);
+    QObject::connect(&travel, &TravelController::lastDetailLineRemoved, &window, &MainWindow::removeLastDetailLine);
+    QObject::connect(&travel, &TravelController::viewChanged, &window, &MainWindow::showView);
 }
 
 void connectEditingCommands(MainWindow& window, EditingController& editing, ViewController& view)
@@ -74,6 +92,7 @@ std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDi
     auto* editing = new EditingController(state, dialogue, window.get());
     connectEditingCommands(*window, *editing, *view);
     connectExportCommands(*window, *database, *new ExportController(state, dialogue, window.get()));
+    connectTravelCommands(*window, *view, *new TravelController(state, dialogue, window.get()));
     state.externalApplications = readExternalApplications(programFile(state.programDirectory, kConfigFileName));
     window->showExternalApplications();
     state.RepsDirectory = readRepsDirectory(settings, state.programDirectory);

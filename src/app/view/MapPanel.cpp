@@ -87,6 +87,7 @@ void MapPanel::showView(const MapView& view)
     Text2->setText(open ? QString::number(view.YCells) : QString());
     for (QToolButton* button : {Command1[0], Command1[1], Command2[0], Command2[1]})
         button->setEnabled(open);
+    map->showRouteMarks(view.route);
     map->setPlaceholder(open ? QString() : QStringLiteral("Choose a game from the Database menu to open its map."));
 }
 

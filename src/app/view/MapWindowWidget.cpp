@@ -4,6 +4,7 @@
 #include "view/MapPictures.h"
 #include "view/Twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -22,9 +23,24 @@ MapWindowWidget::MapWindowWidget(const MapPictures& pictures, QWidget* parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
+namespace {
+QPointF onMap(const QMouseEvent* event)
+{
+    return (event->position() - QPointF(MapPictures::mapOrigin())) * kTwipsPerPixel;
+}
+} // namespace
+
 void MapWindowWidget::setPlaceholder(const QString& text)
 {
     placeholder_ = text;
+    update();
+}
+
+void MapWindowWidget::showRouteMarks(const RouteMarks& marks)
+{
+    if (marks == marks_)
+        return;
+    marks_ = marks;
     update();
 }
 
@@ -45,6 +61,23 @@ void MapWindowWidget::paintEvent(QPaintEvent* event)
         if (!area.isEmpty())
             painter.drawImage(area.topLeft(), *image, area.translated(-origin));
     }
+    // The route's figures stay on the map, off the rulers.
+    painter.setClipRect(QRect(MapPictures::mapOrigin(), pictures_.map.size()));
+    painter.translate(MapPictures::mapOrigin());
+    painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+    if (marks_.line1Visible) {
+        painter.setPen(QPen(toQColor(paletteColour(12)), 2 * kTwipsPerPixel));
+        painter.drawLine(marks_.Line1);
+    }
+    if (marks_.shape10Visible) {
+        // A small red ring round the end of the route.
+        const double radius = 5 * kTwipsPerPixel;
+        painter.setPen(QPen(toQColor(paletteColour(12)), 2 * kTwipsPerPixel));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(marks_.shape10Centre, radius, radius);
+    }
+    painter.resetTransform();
+    painter.setClipping(false);
     if (!placeholder_.isEmpty()) {
         const QRect onMap(MapPictures::mapOrigin(), pictures_.map.size());
         painter.setPen(palette().color(QPalette::WindowText));
@@ -54,9 +87,27 @@ void MapWindowWidget::paintEvent(QPaintEvent* event)
 
 void MapWindowWidget::mousePressEvent(QMouseEvent* event)
 {
-    const QPointF onMap = event->position() - QPointF(MapPictures::mapOrigin());
-    if (QRectF(QPointF(0, 0), QSizeF(pictures_.map.size())).contains(onMap))
-        emit mapPressed(onMap * kTwipsPerPixel, event->button());
+    const QPointF twips = onMap(event);
+    if (QRectF(QPointF(0, 0), QSizeF(pictures_.map.size()) * kTwipsPerPixel).contains(twips))
+        emit mapPressed(twips, event->button());
+}
+
+void MapWindowWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    emit mapMoved(onMap(event));
+}
+
+void MapWindowWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit mapReleased(onMap(event));
+}
+
+void MapWindowWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        emit escapePressed();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace arvenna

@@ -2,7 +2,9 @@
 
 #include "view/MapPictures.h"
 #include "view/MapView.h"
+#include "view/Twips.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace arvenna {
@@ -22,6 +24,30 @@ void OverviewWidget::paintEvent(QPaintEvent*)
         return;
     }
     painter.drawImage(0, 0, pictures_.overviewWithFrame(model_, view_));
+}
+
+} // namespace arvenna
+
+namespace arvenna {
+
+void OverviewWidget::mousePressEvent(QMouseEvent* event)
+{
+    emit overviewPressed(event->position() * kTwipsPerPixel, event->button());
+}
+
+void OverviewWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton)
+        emit overviewMoved(event->position() * kTwipsPerPixel);
+}
+
+void OverviewWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    emit overviewReleased(event->position() * kTwipsPerPixel);
 }
 
 } // namespace arvenna

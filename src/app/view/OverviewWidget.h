@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointF>
 #include <QWidget>
 
 namespace arvenna {
@@ -14,8 +15,18 @@ class OverviewWidget : public QWidget {
 public:
     OverviewWidget(const MapPictures& pictures, const MapModel& model, const MapView& view, QWidget* parent = nullptr);
 
+signals:
+    // Twips from the overview's corner. Moves come only with the left
+    // button held; a right release is left to the window behind.
+    void overviewPressed(QPointF twips, Qt::MouseButton button);
+    void overviewMoved(QPointF twips);
+    void overviewReleased(QPointF twips);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const MapPictures& pictures_;

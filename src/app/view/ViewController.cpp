@@ -3,7 +3,9 @@
 #include "database/DatabaseError.h"
 #include "shell/AppState.h"
 #include "shell/UserDialogue.h"
+#include "travel/RouteDrag.h"
 #include "view/CitySkills.h"
+#include "view/ParallelWorlds.h"
 #include "view/ViewCommands.h"
 
 namespace arvenna {
@@ -80,6 +82,35 @@ void ViewController::pressOnMap(QPointF twips, Qt::MouseButton button)
         showProvinceInfo(true);
     if (button == Qt::RightButton)
         emit provincePopupRequested();
+}
+
+void ViewController::pressOnOverview(QPointF twips, Qt::MouseButton button)
+{
+    if (!state_.view.MapOpen)
+        return;
+    cancelRoute(state_.view);
+    if (button == Qt::LeftButton)
+        overviewDrag_.press(state_.view, twips);
+    showView();
+}
+
+void ViewController::moveOnOverview(QPointF twips)
+{
+    if (overviewDrag_.move(state_.view, twips))
+        showView();
+}
+
+void ViewController::releaseOnOverview()
+{
+    apply(overviewDrag_.release(state_.view));
+}
+
+void ViewController::showParallelWorld(int index)
+{
+    const WorldJump jump = arvenna::showParallelWorld(state_.view, state_.model, index);
+    if (!jump.message.isEmpty())
+        dialogue_.inform(kProgramTitle, jump.message, MessageIcon::Information);
+    apply(jump.change);
 }
 
 void ViewController::showProvinceInfo(bool mark)

@@ -2,6 +2,7 @@
 
 #include "view/DisplayModes.h"
 #include "view/MapView.h"
+#include "view/OverviewDrag.h"
 #include "view/ProvinceInfo.h"
 
 #include <QObject>
@@ -30,6 +31,12 @@ public:
     void zoom(int index);
     void scroll(bool columns, int index);
     void pressOnMap(QPointF twips, Qt::MouseButton button);
+    // Dragging the frame on the overview moves the map window.
+    void pressOnOverview(QPointF twips, Qt::MouseButton button);
+    void moveOnOverview(QPointF twips);
+    void releaseOnOverview();
+    // An entry of "Paralel Worlds": the map window moves to that world.
+    void showParallelWorld(int index);
     // ShowProvinceInfo for the selected province, with the selection marks when mark.
     void showProvinceInfo(bool mark);
     // A click on a line of the details list: the skills of a city line.
@@ -50,6 +57,7 @@ private:
 
     AppState& state_;
     UserDialogue& dialogue_;
+    OverviewDrag overviewDrag_;
 };
 
 } // namespace arvenna

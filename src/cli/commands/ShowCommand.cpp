@@ -2,29 +2,14 @@
 #include "CommandGame.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
-#include "model/ModelValues.h"
 #include "view/MapView.h"
 #include "view/ProvinceInfo.h"
+#include "view/ProvinceLookup.h"
 
 #include <QCommandLineParser>
 #include <optional>
 
 namespace arvenna {
-
-namespace {
-// The grid place of a province code such as "ab07", when the grid has it.
-std::optional<MapCoord> placeOf(const MapModel& model, const QString& code)
-{
-    if (code.size() < 3)
-        return std::nullopt;
-    const ClassCoordinates* row = model.YCoordsByCode.find(code.left(2));
-    bool numeric = false;
-    const int column = code.mid(2).toInt(&numeric);
-    if (!row || !numeric || column < 0 || !model.XCoords.find(formatTwoDigits(QString::number(column))))
-        return std::nullopt;
-    return MapCoord{double(column), double(row->CoordId)};
-}
-} // namespace
 
 int runShowCommand(const QStringList& arguments)
 {
@@ -47,7 +32,7 @@ int runShowCommand(const QStringList& arguments)
         if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), session, model, view);
             opened != kExitSuccess)
             return opened;
-        const std::optional<MapCoord> place = placeOf(model, code);
+        const std::optional<MapCoord> place = gridPlaceOf(model, code);
         if (!place) {
             printMessage(QStringLiteral("There is no province \"%1\" on this map.").arg(code));
             return int(kExitFailure);

@@ -15,6 +15,7 @@ bool ModeKeyword(MapView& view, int Index)
 ModeSwitch SetDisplayMode(MapView& view, int Index)
 {
     ModeSwitch result;
+    view.route = {};
     if (!view.MapOpen || Index < 0 || Index >= int(displayModes().size()))
         return result;
     result.modeChanged = true;

@@ -32,7 +32,7 @@ std::optional<MapCoord> MapView::coordAt(QPointF twips) const
         return std::nullopt;
     const int column = X0 + qFloor(twips.x() / CellWidth());
     const int row = Y0 + qFloor(twips.y() / CellHeight()) + 1;
-    if (column >= ColumnCount || row > RowCount)
+    if (column >= ColumnCount || row > GridRowCount)
         return std::nullopt;
     return MapCoord{double(column), double(row)};
 }

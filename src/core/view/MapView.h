@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MapCoord.h"
+#include "travel/RouteMarks.h"
 
 #include <QPointF>
 #include <QRectF>
@@ -43,6 +44,7 @@ struct MapView {
     int Y0 = 0;     // first visible row, 0-based (Text1(1))
     qint32 ColumnCount = 0; // columns of the world grid
     qint32 RowCount = 0;    // surface rows of the world grid
+    qint32 GridRowCount = 0; // every row of the grid, the other worlds' too
     qint16 UndergroundRow = 0;
     double OverviewCellWidth = 0;
     double OverviewCellHeight = 0;
@@ -51,6 +53,7 @@ struct MapView {
 
     MapCoord SelectedCoord{0, 1};
     SelectionMarkRecord LastMarks;
+    RouteMarks route;
 
     int CheckedMode = 0; // the checked "mnOptions" entry
     QString CurrentModeKeyword = QStringLiteral("TERRAIN");

@@ -1,6 +1,7 @@
 #include "ProvinceLookup.h"
 
 #include "model/MapModel.h"
+#include "model/ModelValues.h"
 
 #include <QtMath>
 
@@ -32,6 +33,18 @@ const ClassProvincia& provinceAt(const MapModel& model, int column, const QStrin
 const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord)
 {
     return provinceAt(model, qFloor(coord.X), rowCode(model, qFloor(coord.Y)));
+}
+
+std::optional<MapCoord> gridPlaceOf(const MapModel& model, const QString& code)
+{
+    if (code.size() < 3)
+        return std::nullopt;
+    const ClassCoordinates* row = model.YCoordsByCode.find(code.left(2));
+    bool numeric = false;
+    const int column = code.mid(2).toInt(&numeric);
+    if (!row || !numeric || column < 0 || !model.XCoords.find(formatTwoDigits(QString::number(column))))
+        return std::nullopt;
+    return MapCoord{double(column), double(row->CoordId)};
 }
 
 QString coordinateText(const MapModel& model, MapCoord coord)

@@ -3,6 +3,7 @@
 #include "MapCoord.h"
 
 #include <QString>
+#include <optional>
 
 namespace arvenna {
 
@@ -18,6 +19,8 @@ const ClassProvincia& provinceAt(const MapModel& model, int column, const QStrin
 const ClassProvincia& provinceAt(const MapModel& model, const QString& rowCode, const QString& twoDigitColumn);
 QString twoDigitColumn(int column);
 const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord);
+// The grid place of a province code such as "ab07", when the grid has it.
+std::optional<MapCoord> gridPlaceOf(const MapModel& model, const QString& code);
 // "ab 07": the row code, a space and the column's code.
 QString coordinateText(const MapModel& model, MapCoord coord);
 

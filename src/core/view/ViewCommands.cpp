@@ -7,25 +7,25 @@
 
 namespace arvenna {
 
-namespace {
-// The overview frame around the part of the grid shown.
 void placeFrame(MapView& view)
 {
     view.Shape1 = QRectF(view.X0 * view.OverviewCellWidth, view.Y0 * view.OverviewCellHeight,
                          view.XCells * view.OverviewCellWidth, view.YCells * view.OverviewCellHeight);
 }
 
-// The frame's cell; the small allowance keeps X0 × width / width at X0.
+// The small allowance keeps X0 × width / width at X0.
 int frameCell(double twips, double cellSize)
 {
     return cellSize > 0 ? qFloor(twips / cellSize + 1e-9) : 0;
 }
 
+namespace {
 ViewChange scroll(MapView& view, int Index, int& origin, int cells, qint32 count)
 {
     if (!view.MapOpen || (Index != 0 && Index != 1))
         return {};
-    const int moved = std::clamp(origin + (Index == 1 ? 1 : -1), 0, std::max(0, count - cells));
+    // A window moved below the surface (a parallel world) may scroll back up.
+    const int moved = std::clamp(origin + (Index == 1 ? 1 : -1), 0, std::max({0, count - cells, origin}));
     if (moved == origin)
         return {};
     origin = moved;
@@ -39,6 +39,7 @@ void mapOpened(MapView& view, const MapModel& model)
     view.MapOpen = true;
     view.ColumnCount = model.grid.ColumnCount;
     view.RowCount = model.grid.SurfaceRowCount;
+    view.GridRowCount = model.YCoordsByNum.Count();
     view.UndergroundRow = model.UndergroundRow;
     view.OverviewCellWidth = view.ColumnCount > 0 ? view.OverviewWidth / view.ColumnCount : 0;
     view.OverviewCellHeight = view.RowCount > 0 ? view.OverviewHeight / view.RowCount : 0;
@@ -56,6 +57,7 @@ void mapClosed(MapView& view)
     view.CheckedMode = 0;
     view.CurrentModeKeyword = QStringLiteral("TERRAIN");
     view.LastMarks = {};
+    view.route = {};
 }
 
 void SetZoom(MapView& view, int Index)

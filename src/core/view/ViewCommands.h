@@ -22,6 +22,11 @@ void mapOpened(MapView& view, const MapModel& model);
 // The map was closed: no map, info mode checked, marks forgotten.
 void mapClosed(MapView& view);
 
+// Puts the overview frame around the part of the grid shown.
+void placeFrame(MapView& view);
+// The cell an edge of the frame lies in, from its place on the overview.
+int frameCell(double twips, double cellSize);
+
 // Sets the cell count of zoom entry Index and puts the window and the
 // overview frame at the origin. A count equal to the current one only checks
 // the entry. Nothing happens for an unknown index or with no map open.

@@ -1,0 +1,71 @@
+#include "TravelController.h"
+
+#include "shell/AppState.h"
+#include "shell/UserDialogue.h"
+#include "travel/RouteDrag.h"
+#include "view/DisplayModes.h"
+
+namespace arvenna {
+
+TravelController::TravelController(AppState& state, UserDialogue& dialogue, QObject* parent)
+    : QObject(parent), state_(state), dialogue_(dialogue)
+{
+}
+
+void TravelController::pressOnMap(QPointF twips, Qt::MouseButton button)
+{
+    MapView& view = state_.view;
+    if (view.CheckedMode != kTravelMode)
+        return;
+    const std::optional<MapCoord> coord = view.coordAt(twips);
+    if (!coord)
+        return;
+    BusyPointer busy(dialogue_);
+    view.SelectedCoord = *coord;
+    if (const std::optional<QString> startLine = pressForRoute(view, state_.model, twips, button == Qt::LeftButton)) {
+        emit provinceInfoRequested(false);
+        dialogue_.letEventsRun();
+        emit detailLinesAdded({QString(), *startLine}, true);
+    }
+    emit viewChanged(view);
+}
+
+void TravelController::moveOnMap(QPointF twips)
+{
+    if (moveRouteEnd(state_.view, twips))
+        emit viewChanged(state_.view);
+}
+
+void TravelController::releaseOnMap(QPointF twips, const QString& selectedLine)
+{
+    if (!state_.view.MapOpen)
+        return;
+    dialogue_.letEventsRun();
+    BusyPointer busy(dialogue_);
+    const RouteRelease release = releaseRoute(state_.view, state_.model, twips, selectedLine, fastest_);
+    emit viewChanged(state_.view);
+    switch (release.action) {
+    case RouteRelease::Action::RemoveStartLine:
+        dialogue_.letEventsRun();
+        emit lastDetailLineRemoved();
+        break;
+    case RouteRelease::Action::AppendLines:
+        emit detailLinesAdded(release.route.lines, false);
+        break;
+    case RouteRelease::Action::None:
+        break;
+    }
+}
+
+void TravelController::cancelRoute()
+{
+    arvenna::cancelRoute(state_.view);
+    emit viewChanged(state_.view);
+}
+
+void TravelController::setFastestRoute(bool on)
+{
+    fastest_ = on;
+}
+
+} // namespace arvenna

@@ -1,0 +1,48 @@
+#include "RouteLines.h"
+
+#include "model/MapModel.h"
+#include "view/ProvinceLookup.h"
+
+#include <cmath>
+
+namespace arvenna {
+
+namespace {
+QString wholeNumber(double value)
+{
+    return QString::number(value, 'f', 0);
+}
+} // namespace
+
+QString travelStartLine(const MapModel& model, MapCoord start)
+{
+    return QStringLiteral("Travel From [") + rowCode(model, int(start.Y)) + QLatin1Char(' ')
+           + twoDigitColumn(int(start.X)) + QLatin1Char(']');
+}
+
+double ridingDays(double movement)
+{
+    return std::floor(movement / 2 + 0.5);
+}
+
+void RouteTally::enter(int column, int row)
+{
+    const QString code = rowCode(model_, row);
+    const ClassProvincia& province = provinceAt(model_, column, code);
+    const double movement = model_.TerrainsByID.Item(QString::number(province.ProvinceTerrainID)).TerrainMovement;
+    const double riding = ridingDays(movement);
+    lines_ << QStringLiteral("      to [") + code + QLatin1Char(' ') + QString::number(column) + QStringLiteral("] ")
+                  + QString::number(movement) + QStringLiteral(" Days (") + wholeNumber(riding) + QLatin1Char(')');
+    // The foot total is a whole number after every step; halves go to the even neighbour.
+    onFoot_ = std::nearbyint(onFoot_ + movement);
+    riding_ += riding;
+}
+
+RouteLines RouteTally::finish()
+{
+    lines_ << QStringLiteral(" Total travel days ") + wholeNumber(onFoot_)
+           << QStringLiteral(" Total travel days ") + wholeNumber(riding_) + QStringLiteral(" (riding)");
+    return {lines_, true};
+}
+
+} // namespace arvenna

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "view/MapCoord.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace arvenna {
+
+struct MapModel;
+
+// The lines a route adds to the details list after its start line.
+// found is false when no route was planned; lines then say why.
+struct RouteLines {
+    QStringList lines;
+    bool found = true;
+
+    bool operator==(const RouteLines&) const = default;
+};
+
+// "Travel From [ab 07]": the row code and the column with two digits.
+QString travelStartLine(const MapModel& model, MapCoord start);
+
+// Adds up a route province by province: one step line per province
+// entered, with the days its terrain takes on foot and riding, then the
+// two totals lines.
+class RouteTally {
+public:
+    explicit RouteTally(const MapModel& model) : model_(model) {}
+    void enter(int column, int row);
+    RouteLines finish();
+
+private:
+    const MapModel& model_;
+    QStringList lines_;
+    // Whole days, kept as doubles so that no terrain value can overflow them.
+    double onFoot_ = 0;
+    double riding_ = 0;
+};
+
+// The days riding for a terrain movement: half of it, halves rounded up.
+double ridingDays(double movement);
+
+} // namespace arvenna

@@ -1,0 +1,72 @@
+// The route command prints the lines travel mode adds to the details list.
+#include "CliRun.h"
+#include "GameFixture.h"
+
+#include <QtTest>
+
+using namespace arvenna;
+
+namespace {
+// Plains at ab 3, ab 4; a mountain at ab 5; the great sea at ac 4, a swamp
+// at ac 5 and a sea lane at ac 6.
+const QString kWorld = QStringLiteral(R"(
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES
+  (1, 'Start', 3, 2, 4), (2, 'Greenvale', 4, 2, 4), (3, 'Saltwash', 4, 3, 3), (4, 'Mire', 5, 3, 7),
+  (5, 'Lane', 6, 3, 2), (6, 'Peak', 5, 2, 6);
+)");
+
+CliRun route(const GameFixture& game, QStringList arguments)
+{
+    return runCli(QStringList{QStringLiteral("route"), QStringLiteral("--db"), game.session.CurrentDBName} + arguments);
+}
+} // namespace
+
+class RouteCliTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printsTheRouteLines()
+    {
+        GameFixture game(kWorld);
+        CliRun run = route(game, {QStringLiteral("ab03"), QStringLiteral("ac6")});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split(QLatin1Char('\n')),
+                 (QStringList{"Travel From [ab 03]", "      to [ab 4] 7 Days (4)", "      to [ac 4] 3 Days (2)",
+                              "      to [ac 5] 14 Days (7)", "      to [ac 6] 2 Days (1)", " Total travel days 26",
+                              " Total travel days 14 (riding)", ""}));
+
+        run = route(game, {QStringLiteral("--fastest"), QStringLiteral("ab03"), QStringLiteral("ac05")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split(QLatin1Char('\n')),
+                 (QStringList{"Travel From [ab 03]", "      to [ab 4] 7 Days (4)", "      to [ab 5] 10 Days (5)",
+                              "      to [ac 5] 14 Days (7)", " Total travel days 31", " Total travel days 16 (riding)",
+                              ""}));
+        // A route that cannot end at sea is refused with the line that says why.
+        run = route(game, {QStringLiteral("ab03"), QStringLiteral("ac06"), QStringLiteral("--fastest")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QStringLiteral("Travel From [ab 03]\nNo fastest route: [ac 6] is at sea.\n"));
+    }
+
+    void refusesCodesItCannotPlace()
+    {
+        GameFixture game(kWorld);
+        const QList<std::pair<QStringList, QString>> cases{
+            {{"ab-1", "ac06"}, "There is no province \"ab-1\" on this map.\n"},
+            {{"ab03", "x"}, "There is no province \"x\" on this map.\n"},
+            {{"zz07", "ab03"}, "There is no province \"zz07\" on this map.\n"},
+            {{"ab03", "ab100"}, "There is no province \"ab100\" on this map.\n"},
+            {{"ab03", "ab3"}, "ab03 and ab3 name the same province: there is no route to plan.\n"},
+        };
+        for (const auto& [codes, message] : cases) {
+            const CliRun run = route(game, codes);
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.err, message);
+            QCOMPARE(run.out, QString());
+        }
+        QCOMPARE(route(game, {QStringLiteral("ab03")}).status, 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(RouteCliTest)
+#include "RouteCliTest.moc"

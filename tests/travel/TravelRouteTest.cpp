@@ -1,0 +1,203 @@
+// The route lines of travel mode, the drag that plans them and the fastest
+// route over hand-made worlds whose best route is known.
+#include "MemoryMap.h"
+#include "travel/FastestRoute.h"
+#include "travel/RouteDrag.h"
+#include "travel/RouteStart.h"
+#include "travel/StaircaseRoute.h"
+#include "view/DisplayModes.h"
+
+#include <QtTest>
+
+using namespace arvenna;
+
+namespace {
+// Terrain ids of the game databases.
+constexpr qint16 kForest = 1, kSeaLane = 2, kGreatSea = 3, kPlain = 4, kMountain = 6, kSwamp = 7;
+
+// The game's movements: forest 8, seas 2 and 3, plain 7, mountain 10, swamp 14.
+void useGameMovements(MemoryMap& map)
+{
+    const std::pair<int, float> movements[] = {{1, 8}, {2, 2}, {3, 3}, {4, 7}, {6, 10}, {7, 14}};
+    for (const auto& [id, days] : movements)
+        map.model.TerrainsByID.Item(QString::number(id)).TerrainMovement = days;
+}
+
+// A world drawn as text: one string a row from row 1, one character a column
+// from column 0; P plain, M mountain, W swamp, F forest, S sea lane, O great
+// sea, '.' undiscovered.
+void drawWorld(MemoryMap& map, const QStringList& rows)
+{
+    useGameMovements(map);
+    const QHash<QChar, qint16> terrains{{u'P', kPlain}, {u'M', kMountain}, {u'W', kSwamp},
+                                        {u'F', kForest}, {u'S', kSeaLane}, {u'O', kGreatSea}};
+    for (int y = 0; y < rows.size(); ++y) {
+        for (int x = 0; x < rows.at(y).size(); ++x) {
+            if (terrains.contains(rows.at(y).at(x)))
+                map.addProvince(x, y + 1, QStringLiteral("P%1.%2").arg(x).arg(y), terrains.value(rows.at(y).at(x)));
+        }
+    }
+}
+
+QPointF centreOf(const MapView& view, MapCoord cell)
+{
+    return view.cellRect(cell).center();
+}
+} // namespace
+
+class TravelRouteTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void staircaseLinesAndTotals()
+    {
+        MemoryMap map;
+        useGameMovements(map);
+        // From ab 3 to ac 6: a column step, a row step, then two column steps,
+        // into movements 7, 3, 14 and 2.
+        map.addProvince(4, 2, QStringLiteral("Greenvale"), kPlain);
+        map.addProvince(4, 3, QStringLiteral("Saltwash"), kGreatSea);
+        map.addProvince(5, 3, QStringLiteral("Mire"), kSwamp);
+        map.addProvince(6, 3, QStringLiteral("Lane"), kSeaLane);
+        QCOMPARE(travelStartLine(map.model, MapCoord{3, 2}), QStringLiteral("Travel From [ab 03]"));
+        QCOMPARE(PlanTravel(map.model, MapCoord{3, 2}, MapCoord{6, 3}).lines,
+                 (QStringList{"      to [ab 4] 7 Days (4)", "      to [ac 4] 3 Days (2)", "      to [ac 5] 14 Days (7)",
+                              "      to [ac 6] 2 Days (1)", " Total travel days 26", " Total travel days 14 (riding)"}));
+
+        // Along one row backwards, along one column: the start cell excluded,
+        // the end included; undiscovered cells and a terrain the list lacks count 0.
+        map.addProvince(12, 9, QStringLiteral("Unknown ground"), 42);
+        map.addProvince(11, 9, QStringLiteral("Wood"), kForest);
+        QCOMPARE(PlanTravel(map.model, MapCoord{13, 9}, MapCoord{10, 9}).lines,
+                 (QStringList{"      to [ai 12] 0 Days (0)", "      to [ai 11] 8 Days (4)", "      to [ai 10] 0 Days (0)",
+                              " Total travel days 8", " Total travel days 4 (riding)"}));
+        QCOMPARE(PlanTravel(map.model, MapCoord{4, 4}, MapCoord{4, 1}).lines,
+                 (QStringList{"      to [ac 4] 3 Days (2)", "      to [ab 4] 7 Days (4)", "      to [aa 4] 0 Days (0)",
+                              " Total travel days 10", " Total travel days 6 (riding)"}));
+
+        // A movement with a fraction is shown as it is; the foot total stays whole.
+        map.model.TerrainsByID.Item(QStringLiteral("4")).TerrainMovement = 6.5;
+        QCOMPARE(PlanTravel(map.model, MapCoord{3, 2}, MapCoord{4, 2}).lines,
+                 (QStringList{"      to [ab 4] 6.5 Days (3)", " Total travel days 6", " Total travel days 3 (riding)"}));
+    }
+
+    void startLineIsReadBack()
+    {
+        MemoryMap map;
+        QCOMPARE(routeStart(map.model, QStringLiteral("Travel From [ab 07]")), (std::optional<MapCoord>(MapCoord{7, 2})));
+        QCOMPARE(routeStart(map.model, QStringLiteral("Travel From [dv 99]")),
+                 (std::optional<MapCoord>(MapCoord{99, 100})));
+        for (const char* unreadable : {"Travel From [ab07]", "Travel From [ab 07", "Travel From ab 07]",
+                                       "Travel From [zz 07]", "Travel From [ab 7]", "", "[ab]07 x"})
+            QCOMPARE(routeStart(map.model, QString::fromLatin1(unreadable)), std::nullopt);
+    }
+
+    void dragPlansOrCancels()
+    {
+        MemoryMap map;
+        drawWorld(map, {"PPPP", "PPPP"});
+        MapView& view = map.view;
+        SetDisplayMode(view, kTravelMode);
+        const QPointF ab01 = centreOf(view, {1, 2});
+        const QPointF aa03 = centreOf(view, {3, 1});
+
+        // Press, move, release elsewhere: the band follows, the end mark sits at its end.
+        view.SelectedCoord = {1, 2};
+        QCOMPARE(pressForRoute(view, map.model, ab01, true), std::optional<QString>("Travel From [ab 01]"));
+        QCOMPARE(view.route, (RouteMarks{true, QLineF(ab01, ab01), true, {}, false}));
+        QVERIFY(moveRouteEnd(view, aa03 + QPointF(20, 10)));
+        RouteRelease release = releaseRoute(view, map.model, aa03, QStringLiteral("Travel From [ab 01]"), false);
+        QCOMPARE(release.action, RouteRelease::Action::AppendLines);
+        QCOMPARE(release.route.lines,
+                 (QStringList{"      to [ab 2] 7 Days (4)", "      to [aa 2] 7 Days (4)", "      to [aa 3] 7 Days (4)",
+                              " Total travel days 21", " Total travel days 12 (riding)"}));
+        QCOMPARE(view.route, (RouteMarks{false, QLineF(ab01, aa03 + QPointF(20, 10)), true, aa03 + QPointF(20, 10), true}));
+        // A later release with no route started only hides the marks.
+        QCOMPARE(releaseRoute(view, map.model, aa03, QStringLiteral("Travel From [ab 01]"), false).action,
+                 RouteRelease::Action::None);
+        QVERIFY(!view.route.line1Visible && !view.route.shape10Visible);
+        QVERIFY(!moveRouteEnd(view, aa03));
+
+        // A release in the start cell takes the start line back.
+        pressForRoute(view, map.model, ab01, true);
+        release = releaseRoute(view, map.model, ab01 + QPointF(100, 100), QStringLiteral("Travel From [ab 01]"), false);
+        QCOMPARE(release.action, RouteRelease::Action::RemoveStartLine);
+        QVERIFY(!view.route.started && !view.route.line1Visible && !view.route.shape10Visible);
+
+        // An unreadable start line plans nothing; a release off the grid cancels.
+        pressForRoute(view, map.model, ab01, true);
+        QCOMPARE(releaseRoute(view, map.model, aa03, QStringLiteral("Travel From [ab01]"), false).action,
+                 RouteRelease::Action::None);
+        QVERIFY(!view.route.started);
+        pressForRoute(view, map.model, ab01, true);
+        QCOMPARE(releaseRoute(view, map.model, QPointF(-50, 40), QStringLiteral("Travel From [ab 01]"), false).action,
+                 RouteRelease::Action::None);
+        QCOMPARE(view.route, (RouteMarks{false, QLineF(ab01, ab01), false, view.route.shape10Centre, false}));
+
+        // A second press, a right press, a press below the surface, Escape and
+        // a mode change each cancel a route started.
+        const auto started = [&] {
+            view.SelectedCoord = {1, 2};
+            return pressForRoute(view, map.model, ab01, true).has_value() && view.route.started;
+        };
+        QVERIFY(started());
+        QCOMPARE(pressForRoute(view, map.model, aa03, true), std::nullopt);
+        QVERIFY(!view.route.started && !view.route.line1Visible);
+        QCOMPARE(pressForRoute(view, map.model, ab01, false), std::nullopt);
+        QVERIFY(!view.route.started);
+        view.UndergroundRow = 1;
+        QCOMPARE(pressForRoute(view, map.model, ab01, true), std::nullopt);
+        view.UndergroundRow = 100;
+        QVERIFY(started());
+        cancelRoute(view);
+        QVERIFY(!view.route.started && !view.route.line1Visible);
+        QVERIFY(started());
+        SetDisplayMode(view, kTravelMode);
+        QCOMPARE(view.route, RouteMarks{});
+    }
+
+    void fastestRouteOverKnownLand()
+    {
+        // A mountain range with the sea south of it: the road round by the
+        // north beats the straight line, 56 days against 57.
+        MemoryMap map;
+        drawWorld(map, {"PPPPPPP",
+                        "PMMMMMP",
+                        "OOOOOOO"});
+        const MapCoord ab00{0, 2}, ab06{6, 2};
+        QCOMPARE(PlanTravel(map.model, ab00, ab06).lines.mid(6),
+                 (QStringList{" Total travel days 57", " Total travel days 29 (riding)"}));
+        const RouteLines fastest = planFastestRoute(map.model, ab00, ab06);
+        QCOMPARE(fastest.lines,
+                 (QStringList{"      to [aa 0] 7 Days (4)", "      to [aa 1] 7 Days (4)", "      to [aa 2] 7 Days (4)",
+                              "      to [aa 3] 7 Days (4)", "      to [aa 4] 7 Days (4)", "      to [aa 5] 7 Days (4)",
+                              "      to [aa 6] 7 Days (4)", "      to [ab 6] 7 Days (4)", " Total travel days 56",
+                              " Total travel days 32 (riding)"}));
+        QVERIFY(fastest.found);
+
+        // Ends at sea, undiscovered or below the surface are refused; land
+        // that only the sea joins has no route.
+        MemoryMap islands;
+        drawWorld(islands, {"POP", ".S.", "P.P"});
+        islands.model.UndergroundRow = 2;
+        const auto refusal = [&](MapCoord from, MapCoord to) { return planFastestRoute(islands.model, from, to); };
+        QCOMPARE(refusal({1, 1}, {0, 1}), (RouteLines{{"No fastest route: [aa 1] is at sea."}, false}));
+        QCOMPARE(refusal({0, 1}, {0, 2}), (RouteLines{{"No fastest route: [ab 0] is not discovered yet."}, false}));
+        QCOMPARE(refusal({0, 1}, {0, 3}), (RouteLines{{"No fastest route: [ac 0] is not on the surface map."}, false}));
+        QCOMPARE(refusal({0, 1}, {2, 1}),
+                 (RouteLines{{"No known route joins [aa 0] and [aa 2] over discovered land."}, false}));
+
+        // On a flat plain every shortest route costs what the staircase does,
+        // and of the many the same one is chosen every time.
+        MemoryMap plain;
+        drawWorld(plain, QStringList(6, QStringLiteral("PPPPPP")));
+        const RouteLines across = planFastestRoute(plain.model, {0, 1}, {5, 6});
+        QCOMPARE(across.lines.size(), 12);
+        QCOMPARE(across.lines.mid(10), PlanTravel(plain.model, {0, 1}, {5, 6}).lines.mid(10));
+        QCOMPARE(across.lines.mid(10), (QStringList{" Total travel days 70", " Total travel days 40 (riding)"}));
+        QCOMPARE(planFastestRoute(plain.model, {0, 1}, {5, 6}), across);
+    }
+};
+
+QTEST_GUILESS_MAIN(TravelRouteTest)
+#include "TravelRouteTest.moc"

@@ -90,12 +90,13 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     pasteprove_->setObjectName(QStringLiteral("pasteprove"));
 
     // Entries whose commands the program does not offer yet stay disabled.
-    for (QAction* action : {menus_.crtnewdb, menus_.GenHTMLMAp, menus_.RepParser, menus_.snh})
+    for (QAction* action : {menus_.crtnewdb, menus_.GenHTMLMAp, menus_.snh})
         action->setEnabled(false);
     menus_.parworld->setEnabled(false);
 
     connect(menus_.cloMap, &QAction::triggered, this, &MainWindow::closeMapChosen);
     connect(menus_.delbase, &QAction::triggered, this, &MainWindow::purgeChosen);
+    connect(menus_.RepParser, &QAction::triggered, this, &MainWindow::reportParserChosen);
     emitPosition(this, menus_.mnOptions, &MainWindow::displayModeChosen);
     emitPosition(this, menus_.MapSize, &MainWindow::zoomChosen);
     for (int i = 0; i < 2; ++i) {
@@ -168,6 +169,7 @@ void MainWindow::showMapClosed()
     menus_.dbtools->setEnabled(true);
     menus_.cloMap->setEnabled(false);
     menus_.delbase->setEnabled(false);
+    menus_.RepParser->setEnabled(false);
 }
 
 void MainWindow::clearProvincePanels()
@@ -229,6 +231,7 @@ void MainWindow::showMapModel()
     legend_->setSwatchColours(colours);
     legend_->show();
     maintenance_->setEditingInputs(true);
+    menus_.RepParser->setEnabled(true);
 }
 
 bool MainWindow::confirmExit()

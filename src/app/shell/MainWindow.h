@@ -62,6 +62,7 @@ signals:
     // A press on the map picture, in twips from its top-left corner.
     void mapPressed(QPointF twips, Qt::MouseButton button);
     void detailLineClicked(const QString& line);
+    void reportParserChosen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

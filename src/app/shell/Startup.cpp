@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "MainWindow.h"
 #include "database/DatabaseController.h"
+#include "parser/ParserController.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
 #include "view/ViewController.h"
@@ -23,6 +24,15 @@ void connectDatabaseCommands(MainWindow& window, DatabaseController& database, V
     QObject::connect(&database, &DatabaseController::mapOpened, &view, &ViewController::mapLoaded);
     QObject::connect(&database, &DatabaseController::mapClosed, &window, &MainWindow::showMapClosed);
     QObject::connect(&database, &DatabaseController::mapClosed, &view, &ViewController::mapClosed);
+}
+
+void connectParserCommands(MainWindow& window, ParserController& parser, DatabaseController& database,
+                           ViewController& view)
+{
+    QObject::connect(&window, &MainWindow::reportParserChosen, &parser, &ParserController::openWindow);
+    QObject::connect(&parser, &ParserController::mapReloaded, &window, &MainWindow::showMapModel);
+    QObject::connect(&parser, &ParserController::mapReloaded, &view, &ViewController::mapLoaded);
+    QObject::connect(&parser, &ParserController::mapLost, &database, &DatabaseController::closeMap);
 }
 
 void connectViewCommands(MainWindow& window, ViewController& view)
@@ -46,6 +56,8 @@ std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDi
     auto* view = new ViewController(state, dialogue, window.get());
     connectDatabaseCommands(*window, *database, *view);
     connectViewCommands(*window, *view);
+    auto* parser = new ParserController(state, dialogue, settings, window.get());
+    connectParserCommands(*window, *parser, *database, *view);
     state.externalApplications = readExternalApplications(programFile(state.programDirectory, kConfigFileName));
     window->showExternalApplications();
     state.RepsDirectory = readRepsDirectory(settings, state.programDirectory);

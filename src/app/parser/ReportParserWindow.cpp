@@ -81,6 +81,7 @@ ReportParserWindow::ReportParserWindow(const QString& programDirectory, const QS
 
     auto* status = new QGroupBox(QStringLiteral("Status"), this);
     status->setObjectName(QStringLiteral("FrmStatus"));
+    status->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum); // stays small while the log is hidden
     lblstatus = new QLabel(status);
     lblstatus->setObjectName(QStringLiteral("lblstatus"));
     LblProgress = new QLabel(status);
@@ -102,6 +103,7 @@ ReportParserWindow::ReportParserWindow(const QString& programDirectory, const QS
     auto* right = new QVBoxLayout;
     right->addWidget(LstChanges, 1);
     right->addWidget(status);
+    right->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->setMenuBar(menus);
     layout->addLayout(left);

@@ -16,7 +16,7 @@
 using namespace arvenna;
 
 namespace {
-constexpr int kKills = 30;
+constexpr int kKills = 20;
 // Every surface province, with regions, rulers, inner locations and cities.
 constexpr int kReportCells = 10000;
 

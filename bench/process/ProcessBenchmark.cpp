@@ -1,12 +1,9 @@
-// bench-process: storing a large turn report into the full synthetic world.
-// Builds a report of a faction of 20 nobles and 2,000 provinces, each with a
-// ruler, inner locations two levels deep, characters seen (one starred and
-// wrapped) and a port city with its own inner locations and a market (a
-// wrapped item name, goods new to the catalogue), and processes it (all six
-// stages, one transaction) three times with rising turns, so that every row
-// is refreshed; the last line is
-// "process_ms=N provinces_per_s=N" for the median run.
+// bench-process: storing generated turn reports of about 1 MB (make-reports'
+// writer: provinces with regions, ruler groups, inner locations two levels
+// deep, cities) with every built stage. The last line is
+// "process_ms=N reprocess_ms=N season_ms=N".
 #include "BenchSupport.h"
+#include "ReportWriter.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "parser/ReportState.h"
@@ -16,6 +13,7 @@
 #include "view/MapView.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,8 +23,10 @@
 using namespace arvenna;
 
 namespace {
-constexpr int kProvinces = 2000;
-constexpr int kNobles = 20;
+constexpr qsizetype kReportBytes = 1024 * 1024;
+constexpr int kRuns = 5;
+constexpr int kSeasonReports = 20;
+constexpr int kFirstTurn = 20;
 
 class QuietDialogue : public UserDialogue {
 public:
@@ -41,69 +41,41 @@ public:
     std::optional<QString> askText(const QString&, const QString&) override { return std::nullopt; }
 };
 
-// The code of surface cell n: row codes "aa" to "dv", columns 00 to 99.
-QByteArray cellCode(int n)
-{
-    const int row = n / 100;
-    const char code[] = {char('a' + row / 26), char('a' + row % 26), 0};
-    return QByteArray(code) + QByteArray::number(n % 100).rightJustified(2, '0');
-}
-
-QByteArray provinceParagraphs(int n)
-{
-    const QByteArray i = QByteArray::number(n);
-    const QByteArray cell = cellCode(n * 5 % 10000);
-    const QByteArray province = "Field " + i + " [" + cell + "]";
-    return province + ", plain, in Region " + QByteArray::number(n % 60) + ", civ-2\n"
-           "--------------------------------------------------------------------------\n"
-           "1,850 peasants work the fields.\n\n"
-           "Province controlled by Keep " + i + " [k" + i + "], castle, in " + province + ",\n"
-           "   Ruled by Lord " + i + " [" + QByteArray::number(50000 + n) + "], Earl of the Fens\n\n"
-           "Inner locations:\n   Keep " + i + " [k" + i + "], castle, defense 40, owner:\n"
-           "      Lord " + i + " [" + QByteArray::number(50000 + n) + "], with twelve soldiers\n"
-           "   Mine " + i + " [m" + i + "], mine, 2 days, HIDDEN\n"
-           "      Gallery " + i + " [g" + i + "], cave, 1 day\n\n"
-           "Seen here:\n   Scout " + i + " [" + QByteArray::number(70000 + n) + "], with 3 soldiers\n"
-           "   *Lady " + i + " [" + QByteArray::number(80000 + n) + "], lord of the Long Marches and the\n"
-           "      Fenwater Holdings, on guard\n\n"
-           "Town " + i + " [t" + i + "], port city, in " + province + ", safe haven\n"
-           "--------------------------------------------------------------------------\n\n"
-           "Inner locations:\n   Sewer " + i + " [s" + i + "], sewer, 1 day\n\n"
-           "Market report:\n trades   who   price    qty   wt/ea   item\n ------   ---   -----    ---   -----   ----\n"
-           "    buy  t" + i + "      12     40       1   grain [59]\n"
-           "   sell  t" + i + "     250      2      50   witch's black\n                                  cauldron [301]\n"
-           "   sell  t" + i + "       7     20       1   amber [i" + QByteArray::number(n % 50) + "]\n\n"
-           "Seen here:\n   Hobb " + i + " [" + QByteArray::number(90000 + n) + "], peasant\n\n";
-}
-
-// The faction summary, its unit table and one block per noble.
-QByteArray factionPart()
-{
-    QByteArray units;
-    QByteArray nobles;
-    for (int n = 0; n < kNobles; ++n) {
-        const QByteArray number = QByteArray::number(10000 + n);
-        const QByteArray cell = cellCode(n * 5);
-        units += number + " " + cell + "  oath-1         100%    1      0\n";
-        nobles += "Noble " + QByteArray::number(n) + " [" + number + "]\n-----------------------------------\n\n"
-                  "Location:         Field [" + cell + "], in Region 0\nLoyalty:          Oath-1\n"
-                  "Maximum aura:     5\nCapacity: 10/100 land (10%)\n\n";
+// A fresh copy of the built, empty "Arvenna.mdb", open with its map loaded.
+struct FreshGame {
+    FreshGame(const QTemporaryDir& dir, const QString& name)
+    {
+        const QString path = dir.filePath(name);
+        if (!QFile::copy(QStringLiteral(ARVENNA_BUILT_HOME "/Arvenna.mdb"), path)
+            || !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner))
+            qFatal("cannot copy the built game database");
+        openGame(path, session, model, view);
     }
-    return "Faction [m42]\n-------------\nCharacters: " + QByteArray::number(kNobles) + " (of 20)\n\n"
-           "Unit  Where Loyal        Health  Men  Ships\n----  ----- -----\n" + units
-           + "\nUnclaimed items:\n\n   qty  name\n   ---  ----\n\n" + nobles;
-}
+    // Milliseconds to process the files in one run; every file must be stored.
+    double process(const QStringList& files)
+    {
+        ProcessingRun run(session, model, state, dialogue);
+        QElapsedTimer timer;
+        timer.start();
+        for (const FileOutcome& outcome : run.process(files)) {
+            if (!outcome.processed)
+                qFatal("%s was not processed: %s", qPrintable(outcome.path), qPrintable(outcome.reason));
+        }
+        return milliseconds(timer);
+    }
 
-QString writeReport(const QTemporaryDir& dir, int turn)
+    GameSession session;
+    MapModel model;
+    MapView view;
+    ReportState state;
+    QuietDialogue dialogue;
+};
+
+QString writeReport(const QTemporaryDir& dir, const QByteArray& text, int turn)
 {
-    QByteArray report = "Arvenna G2 turn " + QByteArray::number(turn) + " report\nReport for Red Wolves [m42].\n\n"
-                        + factionPart();
-    for (int n = 0; n < kProvinces; ++n)
-        report += provinceParagraphs(n);
-    report += "Order template\n------------------\nend\n";
     const QString path = dir.filePath(QStringLiteral("report-%1.txt").arg(turn));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(report) != report.size())
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
         qFatal("cannot write the generated report");
     return path;
 }
@@ -116,35 +88,43 @@ int main(int argc, char* argv[])
     if (!dir.isValid())
         qFatal("cannot create a temporary directory");
     QTextStream out(stdout);
-    QTextStream err(stderr);
-    const QString world = makeWorld(dir, err);
-    if (world.isEmpty())
-        return 1;
-    GameSession session;
-    MapModel model;
-    MapView view;
-    openGame(world, session, model, view);
-    QuietDialogue dialogue;
-    ReportState state;
-    ProcessingRun run(session, model, state, dialogue);
 
-    std::vector<double> times;
-    for (int turn : {60, 61, 62}) {
-        const QString report = writeReport(dir, turn);
-        QElapsedTimer timer;
-        timer.start();
-        if (!run.process({report}).constFirst().processed)
-            qFatal("the generated report was not processed");
-        times.push_back(milliseconds(timer));
-        out << QStringLiteral("turn %1: %2 provinces, %3 log lines, %4 ms")
-                   .arg(turn)
-                   .arg(kProvinces)
-                   .arg(state.buffer.count())
-                   .arg(times.back(), 0, 'f', 0)
-            << Qt::endl;
+    const WorldPlan plan(20260101u);
+    const ReportWriter writer(plan);
+    const ReportFaction faction{QStringLiteral("Red Wolves"), QStringLiteral("m42")};
+    // The first cells of the world, as many as make about 1 MB of report.
+    std::vector<int> cells;
+    QByteArray report;
+    while (report.size() < kReportBytes) {
+        for (int i = 0; i < 100; ++i)
+            cells.push_back(int(cells.size()));
+        report = writer.report(kFirstTurn, faction, cells);
     }
-    const double ms = median(times);
-    out << QStringLiteral("process_ms=%1 provinces_per_s=%2").arg(ms, 0, 'f', 0).arg(kProvinces / ms * 1000, 0, 'f', 0)
+    QStringList season;
+    for (int turn = kFirstTurn; turn < kFirstTurn + kSeasonReports; ++turn)
+        season << writeReport(dir, writer.report(turn, faction, cells), turn);
+    out << QStringLiteral("report: %1 provinces, %2 KB").arg(cells.size()).arg(report.size() / 1024) << Qt::endl;
+
+    std::vector<double> first;
+    std::vector<double> again;
+    for (int run = 0; run < kRuns; ++run) {
+        FreshGame game(dir, QStringLiteral("Game%1.mdb").arg(run));
+        first.push_back(game.process({season.first()}));
+        again.push_back(game.process({season.first()}));
+        if (run == 0)
+            out << QStringLiteral("log lines: %1").arg(game.state.buffer.count()) << Qt::endl;
+    }
+    out << QStringLiteral("into a fresh game, median of %1: %2 ms").arg(kRuns).arg(median(first), 0, 'f', 0) << Qt::endl;
+    out << QStringLiteral("the same report again, median of %1: %2 ms").arg(kRuns).arg(median(again), 0, 'f', 0)
+        << Qt::endl;
+    FreshGame game(dir, QStringLiteral("Season.mdb"));
+    const double seasonMs = game.process(season);
+    out << QStringLiteral("a season of %1 reports in one run: %2 ms").arg(kSeasonReports).arg(seasonMs, 0, 'f', 0)
+        << Qt::endl;
+    out << QStringLiteral("process_ms=%1 reprocess_ms=%2 season_ms=%3")
+               .arg(median(first), 0, 'f', 0)
+               .arg(median(again), 0, 'f', 0)
+               .arg(seasonMs, 0, 'f', 0)
         << Qt::endl;
     return 0;
 }

@@ -5,6 +5,8 @@ namespace arvenna {
 void ScriptedDialogue::inform(const QString& title, const QString& text, MessageIcon icon)
 {
     shown.append({title, text, icon});
+    if (onInform)
+        onInform();
 }
 
 DialogueAnswer ScriptedDialogue::ask(const QString& title, const QString& text, MessageIcon icon, DialogueButtons buttons)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QQueue>
 #include <QString>
+#include <functional>
 
 namespace arvenna {
 
@@ -26,6 +27,8 @@ public:
     QList<Shown> shown;
     QQueue<DialogueAnswer> answers;
     QQueue<std::optional<QString>> textAnswers;
+    // Runs after each message is recorded, while the program waits on it.
+    std::function<void()> onInform;
 
     QStringList texts() const;
 };

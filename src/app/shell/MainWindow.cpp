@@ -93,14 +93,14 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     pasteprove_ = delProvMn_->addAction(QStringLiteral("Paste"));
     pasteprove_->setObjectName(QStringLiteral("pasteprove"));
 
-    // Entries whose commands the program does not offer yet stay disabled.
-    for (QAction* action : {menus_.RepParser, menus_.snh})
-        action->setEnabled(false);
+    // The help picture is not offered yet.
+    menus_.snh->setEnabled(false);
 
     connect(menus_.cloMap, &QAction::triggered, this, &MainWindow::closeMapChosen);
     connect(menus_.delbase, &QAction::triggered, this, &MainWindow::purgeChosen);
     connect(menus_.crtnewdb, &QAction::triggered, this, &MainWindow::createDatabaseChosen);
     connect(menus_.GenHTMLMAp, &QAction::triggered, this, &MainWindow::exportChosen);
+    connect(menus_.RepParser, &QAction::triggered, this, &MainWindow::reportParserChosen);
     emitPosition(this, menus_.mnOptions, &MainWindow::displayModeChosen);
     emitPosition(this, menus_.MapSize, &MainWindow::zoomChosen);
     for (int i = 0; i < 2; ++i) {
@@ -199,6 +199,7 @@ void MainWindow::showMapClosed()
     menus_.dbtools->setEnabled(true);
     menus_.cloMap->setEnabled(false);
     menus_.delbase->setEnabled(false);
+    menus_.RepParser->setEnabled(false);
 }
 
 void MainWindow::clearProvincePanels()
@@ -283,6 +284,7 @@ void MainWindow::showMapModel()
     legend_->setSwatchColours(colours);
     legend_->show();
     maintenance_->setEditingInputs(true);
+    menus_.RepParser->setEnabled(true);
 }
 
 bool MainWindow::confirmExit()

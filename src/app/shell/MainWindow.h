@@ -91,6 +91,7 @@ signals:
     void innerUpdateChosen(const InnerLocationFrame& frame, const QString& pickedLine);
     void innerDeleteChosen(const InnerLocationFrame& frame);
     void innerLinePicked(const QString& code);
+    void reportParserChosen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -5,6 +5,7 @@
 #include "database/DatabaseController.h"
 #include "editing/EditingController.h"
 #include "export/ExportController.h"
+#include "parser/ParserController.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
 #include "travel/TravelController.h"
@@ -27,6 +28,15 @@ void connectDatabaseCommands(MainWindow& window, DatabaseController& database, V
     QObject::connect(&database, &DatabaseController::mapOpened, &view, &ViewController::mapLoaded);
     QObject::connect(&database, &DatabaseController::mapClosed, &window, &MainWindow::showMapClosed);
     QObject::connect(&database, &DatabaseController::mapClosed, &view, &ViewController::mapClosed);
+}
+
+void connectParserCommands(MainWindow& window, ParserController& parser, DatabaseController& database,
+                           ViewController& view)
+{
+    QObject::connect(&window, &MainWindow::reportParserChosen, &parser, &ParserController::openWindow);
+    QObject::connect(&parser, &ParserController::mapReloaded, &window, &MainWindow::showMapModel);
+    QObject::connect(&parser, &ParserController::mapReloaded, &view, &ViewController::mapLoaded);
+    QObject::connect(&parser, &ParserController::mapLost, &database, &DatabaseController::closeMap);
 }
 
 void connectViewCommands(MainWindow& window, ViewController& view)
@@ -93,6 +103,8 @@ std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDi
     connectEditingCommands(*window, *editing, *view);
     connectExportCommands(*window, *database, *new ExportController(state, dialogue, window.get()));
     connectTravelCommands(*window, *view, *new TravelController(state, dialogue, window.get()));
+    auto* parser = new ParserController(state, dialogue, settings, window.get());
+    connectParserCommands(*window, *parser, *database, *view);
     state.externalApplications = readExternalApplications(programFile(state.programDirectory, kConfigFileName));
     window->showExternalApplications();
     state.RepsDirectory = readRepsDirectory(settings, state.programDirectory);

@@ -55,12 +55,13 @@ QList<FileOutcome> ProcessingRun::process(const QStringList& files, const Proces
 FileOutcome ProcessingRun::processFile(const QString& path, const ProcessingOptions& options,
                                        PreparedStatements& statements)
 {
-    FileOutcome outcome{path, false, {}};
+    FileOutcome outcome{path, false, false, {}};
     if (!ReadReport(path, state_, session_.CurrentDBDesc, dialogue_)) {
         outcome.reason = state_.failure.isEmpty() ? QStringLiteral("the report was refused") : state_.failure;
         showErrorBox(path);
         return outcome;
     }
+    outcome.read = true;
     Database& database = session_.CurrentConnection->DatabaseConnection();
     bool stagesRan = false;
     try {
@@ -89,7 +90,7 @@ FileOutcome ProcessingRun::processFile(const QString& path, const ProcessingOpti
             outcome.reason = QStringLiteral("a stage stopped the report");
         transaction.commit();
     } catch (const DatabaseError& error) {
-        outcome = {path, false, QStringLiteral("nothing was stored: %1").arg(error.message())};
+        outcome = {path, true, false, QStringLiteral("nothing was stored: %1").arg(error.message())};
         dialogue_.inform(QStringLiteral("Critical Warning"),
                          QStringLiteral("The database %1 could not be written; it may be read-only or in use "
                                         "by another program (%2). Nothing of the report %3 was stored.")

@@ -22,6 +22,7 @@ inline constexpr ProcessingOptions kEveryOption{true, true, true, true, true, tr
 // What became of one report file of a run.
 struct FileOutcome {
     QString path;
+    bool read = false;      // the reader accepted the report
     bool processed = false; // read, stored and recorded in the report log
     QString reason;         // why not, when it was not
 };

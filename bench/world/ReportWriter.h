@@ -1,0 +1,45 @@
+#pragma once
+
+#include "WorldPlan.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace arvenna {
+
+// A faction of the generated turn reports.
+struct ReportFaction {
+    QString name;
+    QString number;
+};
+
+// Writes main-game turn reports ("Arvenna G2") of a faction that sees some
+// cells of a planned world: each province with its terrain and region, the
+// ruler group of a ruled province, inner locations (castles, mines with a
+// cave inside) and cities, port cities and safe havens.
+class ReportWriter {
+public:
+    explicit ReportWriter(const WorldPlan& plan);
+
+    // The report of a turn revealing the cells (indexes into plan.cells).
+    QByteArray report(int turn, const ReportFaction& faction, const std::vector<int>& cells) const;
+
+private:
+    QByteArray province(int cell) const;
+    QByteArray provinceName(int cell) const;
+
+    const WorldPlan& plan_;
+    std::vector<int> rulerOfCastle_; // per cell, the ruler whose castle stands there, 0 for none
+};
+
+// A season of reports: for each faction and turn, the cells around the
+// faction's home that its nobles reached, widening turn by turn.
+struct SeasonReport {
+    int turn;
+    int faction; // index into the factions
+    std::vector<int> cells;
+};
+std::vector<SeasonReport> planSeason(const WorldPlan& plan, int factions, int firstTurn, int turns);
+
+} // namespace arvenna

@@ -1,14 +1,9 @@
 // bench-export: the time to export the synthetic full world with every
 // option, from the loaded model to the page written to a file.
 #include "BenchSupport.h"
-#include "database/DatabaseError.h"
-#include "database/GameSession.h"
 #include "export/HtmlMapPage.h"
 #include "export/StartPosition.h"
-#include "model/MapModel.h"
 #include "shell/SavedFile.h"
-#include "view/GameOpening.h"
-#include "view/MapView.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -31,19 +26,10 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     QTemporaryDir dir;
-    const QString world = makeWorld(dir, err);
-    if (world.isEmpty())
+    BenchGame game;
+    if (!openSyntheticWorld(dir, game, err))
         return 1;
-    GameSession session;
-    MapModel model;
-    MapView view;
-    try {
-        if (openGame(world, session, model, view) != GameSession::OpenResult::Opened)
-            throw DatabaseError(QStringLiteral("the world file vanished"));
-    } catch (const DatabaseError& error) {
-        err << "load failed: " << error.message() << '\n';
-        return 1;
-    }
+    const MapModel& model = game.model;
     const ExportSettings every = exportSettingsOf(model);
     const QString page = dir.filePath(QStringLiteral("OutMap.html"));
     std::vector<double> exports;

@@ -2,12 +2,12 @@
 // writer: provinces with regions, ruler groups, inner locations two levels
 // deep, cities) with every built stage. The last line is
 // "process_ms=N reprocess_ms=N season_ms=N".
+#include "QuietDialogue.h"
 #include "BenchSupport.h"
 #include "ReportWriter.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "parser/ReportState.h"
-#include "shell/UserDialogue.h"
 #include "storing/ProcessingRun.h"
 #include "view/GameOpening.h"
 #include "view/MapView.h"
@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <cstdio>
 
 using namespace arvenna;
 
@@ -27,19 +26,6 @@ constexpr qsizetype kReportBytes = 1024 * 1024;
 constexpr int kRuns = 5;
 constexpr int kSeasonReports = 20;
 constexpr int kFirstTurn = 20;
-
-class QuietDialogue : public UserDialogue {
-public:
-    void inform(const QString&, const QString& text, MessageIcon) override
-    {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
-    DialogueAnswer ask(const QString&, const QString&, MessageIcon, DialogueButtons) override
-    {
-        return DialogueAnswer::Ok;
-    }
-    std::optional<QString> askText(const QString&, const QString&) override { return std::nullopt; }
-};
 
 // A fresh copy of the built, empty "Arvenna.mdb", open with its map loaded.
 struct FreshGame {

@@ -3,10 +3,10 @@
 // (a faction of thousands of nobles followed by many bracketed lines, or by
 // two very long lines) show that the time stays linear in the worst case.
 // The last line is "read_mb_per_s=N nobles_ms=N long_lines_ms=N".
+#include "QuietDialogue.h"
 #include "GeneratedReports.h"
 #include "parser/ReportReader.h"
 #include "parser/ReportState.h"
-#include "shell/UserDialogue.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -14,25 +14,11 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 
 using namespace arvenna;
 
 namespace {
-class QuietDialogue : public UserDialogue {
-public:
-    void inform(const QString&, const QString& text, MessageIcon) override
-    {
-        std::fprintf(stderr, "%s\n", qPrintable(text));
-    }
-    DialogueAnswer ask(const QString&, const QString&, MessageIcon, DialogueButtons) override
-    {
-        return DialogueAnswer::Ok;
-    }
-    std::optional<QString> askText(const QString&, const QString&) override { return std::nullopt; }
-};
-
 struct Measured {
     double milliseconds = 0;
     double megabytesPerSecond = 0;

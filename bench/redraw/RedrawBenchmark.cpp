@@ -3,9 +3,7 @@
 // selection marks).
 #include "BenchSupport.h"
 #include "database/DatabaseError.h"
-#include "database/GameSession.h"
 #include "model/MapModel.h"
-#include "view/GameOpening.h"
 #include "view/MapPictures.h"
 #include "view/ProvinceInfo.h"
 #include "view/ViewCommands.h"
@@ -33,19 +31,14 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     QTemporaryDir dir;
-    const QString world = makeWorld(dir, err);
-    if (world.isEmpty())
+    BenchGame game;
+    if (!openSyntheticWorld(dir, game, err))
         return 1;
-
-    GameSession session;
-    MapModel model;
-    MapView view;
+    auto& [session, model, view] = game;
     MapPictures pictures;
     std::vector<double> redraws;
     std::vector<double> selections;
     try {
-        if (openGame(world, session, model, view) != GameSession::OpenResult::Opened)
-            return 1;
         MapSizeClick(view, 0); // "Entire Map"
         pictures.layOut(view);
         pictures.drawOverview(model, view);

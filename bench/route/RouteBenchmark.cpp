@@ -2,12 +2,9 @@
 // staircase and the fastest route between opposite corners and between
 // random pairs of land provinces.
 #include "BenchSupport.h"
-#include "database/DatabaseError.h"
-#include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "travel/FastestRoute.h"
 #include "travel/StaircaseRoute.h"
-#include "view/GameOpening.h"
 #include "view/MapView.h"
 #include "view/ProvinceLookup.h"
 
@@ -67,20 +64,10 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     QTemporaryDir dir;
-    const QString world = makeWorld(dir, err);
-    if (world.isEmpty())
+    BenchGame game;
+    if (!openSyntheticWorld(dir, game, err))
         return 1;
-
-    GameSession session;
-    MapModel model;
-    MapView view;
-    try {
-        if (openGame(world, session, model, view) != GameSession::OpenResult::Opened)
-            return 1;
-    } catch (const DatabaseError& error) {
-        err << "failed: " << error.message() << '\n';
-        return 1;
-    }
+    auto& [session, model, view] = game;
     const MapCoord first = landNear(model, 0, 1, 1);
     const MapCoord last = landNear(model, view.ColumnCount - 1, view.RowCount, -1);
     bool found = true;

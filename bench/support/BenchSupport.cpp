@@ -1,5 +1,8 @@
 #include "BenchSupport.h"
 
+#include "database/DatabaseError.h"
+#include "view/GameOpening.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -43,6 +46,21 @@ QString makeWorld(const QTemporaryDir& dir, QTextStream& err)
     const QString world = dir.filePath(QStringLiteral("World.mdb"));
     const QString maker = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("make-world"));
     return runQuietly(maker, {world}, err) ? world : QString();
+}
+
+bool openSyntheticWorld(const QTemporaryDir& dir, BenchGame& game, QTextStream& err)
+{
+    const QString world = makeWorld(dir, err);
+    if (world.isEmpty())
+        return false;
+    try {
+        if (openGame(world, game.session, game.model, game.view) == GameSession::OpenResult::Opened)
+            return true;
+        err << "the world file vanished\n";
+    } catch (const DatabaseError& error) {
+        err << "opening the world failed: " << error.message() << '\n';
+    }
+    return false;
 }
 
 } // namespace arvenna

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "database/GameSession.h"
+#include "model/MapModel.h"
+#include "view/MapView.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -20,5 +24,16 @@ bool runQuietly(const QString& program, const QStringList& arguments, QTextStrea
 // Generates the full synthetic world with make-world (beside the benchmark)
 // into dir; empty when that fails.
 QString makeWorld(const QTemporaryDir& dir, QTextStream& err);
+
+// A game open as the program opens it.
+struct BenchGame {
+    GameSession session;
+    MapModel model;
+    MapView view;
+};
+
+// Generates the full synthetic world into dir and opens it; false (after
+// saying why on err) when either fails.
+bool openSyntheticWorld(const QTemporaryDir& dir, BenchGame& game, QTextStream& err);
 
 } // namespace arvenna

@@ -26,7 +26,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     QTemporaryDir dir;
-    BenchGame game;
+    OpenedGame game;
     if (!openSyntheticWorld(dir, game, err))
         return 1;
     const MapModel& model = game.model;

@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
     QTextStream out(stdout);
     QTextStream err(stderr);
     QTemporaryDir dir;
-    BenchGame game;
+    OpenedGame game;
     if (!openSyntheticWorld(dir, game, err))
         return 1;
     auto& [session, model, view] = game;

@@ -48,7 +48,7 @@ QString makeWorld(const QTemporaryDir& dir, QTextStream& err)
     return runQuietly(maker, {world}, err) ? world : QString();
 }
 
-bool openSyntheticWorld(const QTemporaryDir& dir, BenchGame& game, QTextStream& err)
+bool openSyntheticWorld(const QTemporaryDir& dir, OpenedGame& game, QTextStream& err)
 {
     const QString world = makeWorld(dir, err);
     if (world.isEmpty())

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "database/GameSession.h"
-#include "model/MapModel.h"
-#include "view/MapView.h"
+#include "view/OpenedGame.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,15 +23,8 @@ bool runQuietly(const QString& program, const QStringList& arguments, QTextStrea
 // into dir; empty when that fails.
 QString makeWorld(const QTemporaryDir& dir, QTextStream& err);
 
-// A game open as the program opens it.
-struct BenchGame {
-    GameSession session;
-    MapModel model;
-    MapView view;
-};
-
 // Generates the full synthetic world into dir and opens it; false (after
 // saying why on err) when either fails.
-bool openSyntheticWorld(const QTemporaryDir& dir, BenchGame& game, QTextStream& err);
+bool openSyntheticWorld(const QTemporaryDir& dir, OpenedGame& game, QTextStream& err);
 
 } // namespace arvenna

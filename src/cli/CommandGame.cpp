@@ -2,15 +2,16 @@
 
 #include "CliCommand.h"
 #include "view/GameOpening.h"
+#include "view/OpenedGame.h"
 
 #include <QFileInfo>
 
 namespace arvenna {
 
-int openCommandGame(const QString& path, GameSession& session, MapModel& model, MapView& view)
+int openCommandGame(const QString& path, OpenedGame& game)
 {
     return reportingFailures([&] {
-        if (openGame(QFileInfo(path).absoluteFilePath(), session, model, view) == GameSession::OpenResult::Opened)
+        if (openGame(QFileInfo(path).absoluteFilePath(), game.session, game.model, game.view) == GameSession::OpenResult::Opened)
             return kExitSuccess;
         printMessage(QStringLiteral("Could not find file '%1'.").arg(path));
         return kExitFailure;

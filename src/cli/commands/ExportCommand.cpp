@@ -1,11 +1,9 @@
 #include "CliCommand.h"
 #include "CommandGame.h"
+#include "view/OpenedGame.h"
 #include "ConsoleDialogue.h"
-#include "database/GameSession.h"
 #include "export/MapExport.h"
 #include "export/StartPosition.h"
-#include "model/MapModel.h"
-#include "view/MapView.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -75,10 +73,9 @@ int runExportCommand(const QStringList& arguments)
         return kExitUsage;
     }
     return reportingFailures([&] {
-        GameSession session;
-        MapModel model;
-        MapView view;
-        if (openCommandGame(parser.value(db), session, model, view) != kExitSuccess)
+        OpenedGame game;
+        auto& [session, model, view] = game;
+        if (openCommandGame(parser.value(db), game) != kExitSuccess)
             return int(kExitFailure);
         ExportSettings settings = exportSettingsOf(model);
         settings.options = *chosen;

@@ -1,11 +1,9 @@
 #include "CliCommand.h"
 #include "CommandGame.h"
+#include "view/OpenedGame.h"
 #include "ConsoleDialogue.h"
-#include "database/GameSession.h"
-#include "model/MapModel.h"
 #include "parser/ReportState.h"
 #include "storing/ProcessingRun.h"
-#include "view/MapView.h"
 
 #include <QCommandLineParser>
 #include <optional>
@@ -53,10 +51,9 @@ int runProcessCommand(const QStringList& arguments)
         return kExitUsage;
     }
     return reportingFailures([&] {
-        GameSession session;
-        MapModel model;
-        MapView view;
-        if (openCommandGame(parser.value(db), session, model, view) != kExitSuccess)
+        OpenedGame game;
+        auto& [session, model, view] = game;
+        if (openCommandGame(parser.value(db), game) != kExitSuccess)
             return int(kExitFailure);
         ConsoleDialogue dialogue;
         ReportState state;

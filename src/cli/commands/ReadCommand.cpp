@@ -1,11 +1,9 @@
 #include "CliCommand.h"
 #include "CommandGame.h"
+#include "view/OpenedGame.h"
 #include "ConsoleDialogue.h"
-#include "database/GameSession.h"
-#include "model/MapModel.h"
 #include "parser/ReportReader.h"
 #include "parser/ReportState.h"
-#include "view/MapView.h"
 
 #include <QCommandLineParser>
 
@@ -43,10 +41,9 @@ int runReadCommand(const QStringList& arguments)
         printMessage(QStringLiteral("Name the game database with --db and exactly one report file."));
         return kExitUsage;
     }
-    GameSession session;
-    MapModel model;
-    MapView view;
-    if (const int opened = openCommandGame(parser.value(db), session, model, view); opened != kExitSuccess)
+    OpenedGame game;
+    auto& [session, model, view] = game;
+    if (const int opened = openCommandGame(parser.value(db), game); opened != kExitSuccess)
         return opened;
     ConsoleDialogue dialogue;
     ReportState state;

@@ -1,7 +1,6 @@
 #include "CliCommand.h"
 #include "CommandGame.h"
-#include "database/GameSession.h"
-#include "model/MapModel.h"
+#include "view/OpenedGame.h"
 #include "shell/SavedFile.h"
 #include "view/DisplayModes.h"
 #include "view/MapPictures.h"
@@ -83,10 +82,9 @@ int runRenderCommand(const QStringList& arguments)
         return kExitUsage;
     }
 
-    GameSession session;
-    MapModel model;
-    MapView view;
-    if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), session, model, view);
+    OpenedGame game;
+    auto& [session, model, view] = game;
+    if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), game);
         opened != kExitSuccess)
         return opened;
     MapSizeClick(view, zoom);

@@ -1,11 +1,9 @@
 #include "CliCommand.h"
 #include "CommandGame.h"
-#include "database/GameSession.h"
-#include "model/MapModel.h"
+#include "view/OpenedGame.h"
 #include "travel/FastestRoute.h"
 #include "travel/RouteLines.h"
 #include "travel/StaircaseRoute.h"
-#include "view/MapView.h"
 #include "view/ProvinceLookup.h"
 
 #include <QCommandLineParser>
@@ -30,10 +28,9 @@ int runRouteCommand(const QStringList& arguments)
         return kExitUsage;
     }
     return reportingFailures([&] {
-        GameSession session;
-        MapModel model;
-        MapView view;
-        if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), session, model, view);
+        OpenedGame game;
+        auto& [session, model, view] = game;
+        if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), game);
             opened != kExitSuccess)
             return opened;
         std::optional<MapCoord> ends[2];

@@ -1,8 +1,6 @@
 #include "CliCommand.h"
 #include "CommandGame.h"
-#include "database/GameSession.h"
-#include "model/MapModel.h"
-#include "view/MapView.h"
+#include "view/OpenedGame.h"
 #include "view/ProvinceInfo.h"
 #include "view/ProvinceLookup.h"
 
@@ -26,10 +24,9 @@ int runShowCommand(const QStringList& arguments)
     }
     const QString code = parser.positionalArguments().constFirst();
     return reportingFailures([&] {
-        GameSession session;
-        MapModel model;
-        MapView view;
-        if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), session, model, view);
+        OpenedGame game;
+        auto& [session, model, view] = game;
+        if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), game);
             opened != kExitSuccess)
             return opened;
         const std::optional<MapCoord> place = gridPlaceOf(model, code);

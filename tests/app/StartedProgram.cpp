@@ -20,9 +20,11 @@ QStringList lines(const QListWidget* list)
     return result;
 }
 
-Started::Started(const QByteArray& config)
+Started::Started(const QByteArray& config, const QString& world)
 {
-    home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+    const QString game = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+    if (!world.isEmpty())
+        runSql(game, world);
     home.addGameDatabase(QStringLiteral("Quorvane.mdb"));
     if (!config.isEmpty())
         home.writeFile(QStringLiteral("ConfigFile.arv"), config);

@@ -19,7 +19,8 @@ QStringList texts(const QList<QAction*>& actions);
 QStringList lines(const QListWidget* list);
 
 // The desktop program started on a throw-away program directory holding
-// both game databases, driven as a player would.
+// both game databases (the main game's with the rows of world, when given),
+// driven as a player would.
 struct Started {
     TestHome home;
     AppState state;
@@ -27,7 +28,7 @@ struct Started {
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<MainWindow> window;
 
-    explicit Started(const QByteArray& config = QByteArray());
+    explicit Started(const QByteArray& config = QByteArray(), const QString& world = QString());
 
     template <typename T = QAction>
     T* find(const QString& name) const

@@ -1,10 +1,6 @@
 // The maintenance frames' buttons and the province pop-up, pressed in the window.
-#include "ScriptedDialogue.h"
-#include "TestHome.h"
+#include "StartedProgram.h"
 #include "database/Database.h"
-#include "shell/AppState.h"
-#include "shell/MainWindow.h"
-#include "shell/Startup.h"
 #include "view/MapWindowWidget.h"
 
 #include <QAction>
@@ -12,35 +8,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 #include <QtTest>
 
 using namespace arvenna;
 
 namespace {
-struct Started {
-    TestHome home;
-    AppState state;
-    ScriptedDialogue dialogue;
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<MainWindow> window;
-
-    Started()
-    {
-        home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        state.programDirectory = home.path();
-        settings = std::make_unique<QSettings>(home.file(QStringLiteral("settings.ini")), QSettings::IniFormat);
-        window = startUp(state, *settings, dialogue);
-    }
-
-    template <typename T>
-    T* find(const QString& name) const
-    {
-        T* child = window->findChild<T*>(name);
-        if (!child)
-            qFatal("no child named %s", qPrintable(name));
-        return child;
-    }
+struct EditingProgram : Started {
     QLineEdit* field(const QString& name) const { return find<QLineEdit>(name); }
     void choose(const QString& box, const QString& text) const
     {
@@ -54,14 +27,7 @@ struct Started {
         emit find<MapWindowWidget>(QStringLiteral("Picture1a"))
             ->mapPressed(QPointF(column * 300 + 150, (row - 1) * 300 + 150), Qt::LeftButton);
     }
-    QStringList lines(const QString& list) const
-    {
-        QStringList result;
-        auto* widget = find<QListWidget>(list);
-        for (int i = 0; i < widget->count(); ++i)
-            result << widget->item(i)->text();
-        return result;
-    }
+    QStringList lines(const QString& list) const { return arvenna::lines(find<QListWidget>(list)); }
     int provinceRows() const
     {
         return state.game.CurrentConnection->DatabaseConnection()
@@ -77,7 +43,7 @@ class EditingWindowTest : public QObject {
 private slots:
     void provinceCityAndInnerLocationThroughTheFrames()
     {
-        Started app;
+        EditingProgram app;
         app.window->findChildren<QAction*>(QStringLiteral("RepHead")).first()->trigger();
         app.window->findChildren<QAction*>(QStringLiteral("mnOptions")).at(5)->trigger();
         app.press(5, 3);

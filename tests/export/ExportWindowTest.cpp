@@ -1,38 +1,21 @@
 // The export window and "Create Clean Database", driven from the main window's menus.
-#include "ScriptedDialogue.h"
+#include "StartedProgram.h"
 #include "SmallWorld.h"
 #include "export/ExportWindow.h"
-#include "shell/AppState.h"
-#include "shell/MainWindow.h"
-#include "shell/Startup.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
 #include <QToolButton>
 #include <QtTest>
 
 using namespace arvenna;
 
 namespace {
-struct Started {
-    TestHome home;
-    AppState state;
-    ScriptedDialogue dialogue;
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<MainWindow> window;
-
-    Started()
-    {
-        runSql(home.addGameDatabase(QStringLiteral("Arvenna.mdb")), smallWorldSql());
-        home.addGameDatabase(QStringLiteral("Quorvane.mdb"));
-        state.programDirectory = home.path();
-        settings = std::make_unique<QSettings>(home.file(QStringLiteral("settings.ini")), QSettings::IniFormat);
-        window = startUp(state, *settings, dialogue);
-    }
+struct ExportProgram : Started {
+    ExportProgram() : Started(QByteArray(), smallWorldSql()) {}
 
     QAction* action(const QString& name) const { return window->findChild<QAction*>(name); }
     QStringList games() const
@@ -76,7 +59,7 @@ class ExportWindowTest : public QObject {
 private slots:
     void exportsTheOpenMapFromTheWindow()
     {
-        Started app;
+        ExportProgram app;
         app.window->findChildren<QAction*>(QStringLiteral("RepHead")).constFirst()->trigger();
         QVERIFY(app.state.game.isOpen());
         app.action(QStringLiteral("GenHTMLMAp"))->trigger();
@@ -126,7 +109,7 @@ private slots:
 
     void aCreatedDatabaseIsListedAtOnce()
     {
-        Started app;
+        ExportProgram app;
         QVERIFY(app.action(QStringLiteral("crtnewdb"))->isEnabled());
         app.dialogue.textAnswers << QStringLiteral("Game7") << QStringLiteral("g") << QStringLiteral("7");
         app.action(QStringLiteral("crtnewdb"))->trigger();

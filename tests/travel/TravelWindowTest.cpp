@@ -1,10 +1,6 @@
 // Travel routes and navigation driven through the window's own mouse and
 // key handlers, as a player would.
-#include "ScriptedDialogue.h"
-#include "TestHome.h"
-#include "shell/AppState.h"
-#include "shell/MainWindow.h"
-#include "shell/Startup.h"
+#include "StartedProgram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +10,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSettings>
 #include <QtTest>
 #include <algorithm>
 
@@ -27,24 +22,11 @@ const QString kWorld = QStringLiteral(
     " (1, 'Start', 1, 2, 4), (2, 'Greenvale', 2, 2, 4), (3, 'East', 3, 2, 4), (4, 'Peak', 2, 1, 6),"
     " (5, 'Meadow', 3, 1, 4), (6, 'Deep Way', 40, 101, 11);");
 
-struct App {
-    TestHome home;
-    AppState state;
-    ScriptedDialogue dialogue;
-    std::unique_ptr<QSettings> settings;
-    std::unique_ptr<MainWindow> window;
-    QWidget* map = nullptr;
-    QWidget* overview = nullptr;
+struct App : Started {
+    QWidget* map = window->findChild<QWidget*>(QStringLiteral("Picture1a"));
+    QWidget* overview = window->findChild<QWidget*>(QStringLiteral("Picture1"));
 
-    App()
-    {
-        runSql(home.addGameDatabase(QStringLiteral("Arvenna.mdb")), kWorld);
-        state.programDirectory = home.path();
-        settings = std::make_unique<QSettings>(home.file(QStringLiteral("settings.ini")), QSettings::IniFormat);
-        window = startUp(state, *settings, dialogue);
-        map = window->findChild<QWidget*>(QStringLiteral("Picture1a"));
-        overview = window->findChild<QWidget*>(QStringLiteral("Picture1"));
-    }
+    App() : Started(QByteArray(), kWorld) {}
     QAction* entry(const QString& name, int index = -1) const
     {
         QList<QAction*> all = window->findChildren<QAction*>(name);
@@ -56,13 +38,6 @@ struct App {
     }
     void open() const { entry(QStringLiteral("RepHead"), 0)->trigger(); }
     QListWidget* list() const { return window->findChild<QListWidget*>(QStringLiteral("LstShowDet")); }
-    QStringList details() const
-    {
-        QStringList lines;
-        for (int i = 0; i < list()->count(); ++i)
-            lines << list()->item(i)->text();
-        return lines;
-    }
     QString origin(int axis) const
     {
         QList<QLineEdit*> fields = window->findChildren<QLineEdit*>(QStringLiteral("Text1"));

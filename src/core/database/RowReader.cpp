@@ -2,34 +2,12 @@
 
 #include "Database.h"
 #include "DatabaseError.h"
+#include "EngineValues.h"
 #include "FieldErrors.h"
 
 #include <sqlite3.h>
 
 namespace arvenna {
-
-namespace {
-int bind(sqlite3_stmt* statement, int index, const QVariant& value)
-{
-    if (value.isNull())
-        return sqlite3_bind_null(statement, index);
-    switch (value.typeId()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::Short:
-        return sqlite3_bind_int64(statement, index, value.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return sqlite3_bind_double(statement, index, value.toDouble());
-    default: {
-        const QByteArray text = value.toString().toUtf8();
-        return sqlite3_bind_text(statement, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
-    }
-    }
-}
-} // namespace
 
 void RowReader::Finalize::operator()(sqlite3_stmt* statement) const
 {
@@ -53,7 +31,7 @@ RowReader::RowReader(Database& database, const QString& sql, const QVariantList&
         throw DatabaseError(
             QStringLiteral("%1 values for %2 placeholders.\n[%3]").arg(params.size()).arg(placeholders).arg(sql));
     for (int i = 0; i < params.size(); ++i) {
-        if (bind(statement_.get(), i + 1, params[i]) != SQLITE_OK)
+        if (bindEngineValue(statement_.get(), i + 1, params[i]) != SQLITE_OK)
             fail(sql);
     }
 }
@@ -115,19 +93,7 @@ bool RowReader::isNull(int column) const
 
 QVariant RowReader::value(int column) const
 {
-    switch (sqlite3_column_type(statement_.get(), column)) {
-    case SQLITE_NULL:
-        return {};
-    case SQLITE_INTEGER:
-        return qint64(sqlite3_column_int64(statement_.get(), column));
-    case SQLITE_FLOAT:
-        return sqlite3_column_double(statement_.get(), column);
-    case SQLITE_BLOB:
-        return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement_.get(), column)),
-                          sqlite3_column_bytes(statement_.get(), column));
-    default:
-        return text(column);
-    }
+    return engineColumnValue(statement_.get(), column);
 }
 
 QString RowReader::text(int column) const

@@ -2,7 +2,9 @@
 
 #include "ReportText.h"
 
+#include <QStringMatcher>
 #include <iterator>
+#include <vector>
 #include <utility>
 
 namespace arvenna {
@@ -69,17 +71,37 @@ constexpr KeywordRow kKeywordTable[] = {
 };
 constexpr int kAlwaysRunRows = 2;
 
-bool matches(const KeywordRow& row, const QString& s, const QString& currentLabel)
+// Every opening line is tried against every row: the searched keywords get
+// their skip tables once, and a keyword is compared only when its first
+// letter fits.
+bool contains(int row, const QString& s)
 {
-    switch (row.test) {
+    static const std::vector<QStringMatcher> matchers = [] {
+        std::vector<QStringMatcher> all;
+        for (const KeywordRow& entry : kKeywordTable)
+            all.emplace_back(QString(entry.keyword));
+        return all;
+    }();
+    return matchers[std::size_t(row)].indexIn(QStringView(s)) >= 0;
+}
+
+bool startsWith(const QString& s, QLatin1StringView keyword)
+{
+    return !s.isEmpty() && s.front() == keyword.front() && s.startsWith(keyword);
+}
+
+bool matches(int row, const QString& s, const QString& currentLabel)
+{
+    const KeywordRow& entry = kKeywordTable[row];
+    switch (entry.test) {
     case Test::StartsWith:
-        return s.startsWith(row.keyword);
+        return startsWith(s, entry.keyword);
     case Test::Contains:
-        return s.contains(row.keyword);
+        return contains(row, s);
     case Test::FirstIsDigit:
         return startsWithDigit(s);
     case Test::TradeOutsideMarket:
-        return currentLabel != "(MAK)"_L1 && (s.startsWith("SELL"_L1) || s.startsWith("BUY"_L1));
+        return currentLabel != "(MAK)"_L1 && (startsWith(s, "SELL"_L1) || startsWith(s, "BUY"_L1));
     }
     return false;
 }
@@ -104,9 +126,9 @@ QString LineClassifier::ClassifyLine(const QString& line)
     for (int row = 0; row < int(std::size(kKeywordTable)); ++row) {
         if (row >= kAlwaysRunRows && freeText)
             break;
-        const KeywordRow& entry = kKeywordTable[row];
-        if (!matches(entry, s, currentLabel_))
+        if (!matches(row, s, currentLabel_))
             continue;
+        const KeywordRow& entry = kKeywordTable[row];
         currentLabel_ = entry.label;
         if (entry.carryMode)
             carryMode_ = QChar::fromLatin1(entry.carryMode);

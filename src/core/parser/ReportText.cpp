@@ -4,10 +4,13 @@
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace arvenna {
 
-QString trimBlanks(QStringView text)
+namespace {
+// The part of the text between its leading and trailing blanks.
+std::pair<qsizetype, qsizetype> unblankedRange(QStringView text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -15,7 +18,20 @@ QString trimBlanks(QStringView text)
         ++first;
     while (last > first && text[last - 1] == QLatin1Char(' '))
         --last;
-    return text.sliced(first, last - first).toString();
+    return {first, last - first};
+}
+} // namespace
+
+QString trimBlanks(QStringView text)
+{
+    const auto [first, length] = unblankedRange(text);
+    return text.sliced(first, length).toString();
+}
+
+QString trimBlanks(const QString& text)
+{
+    const auto [first, length] = unblankedRange(text);
+    return length == text.size() ? text : text.sliced(first, length);
 }
 
 QString upperCase(const QString& text)

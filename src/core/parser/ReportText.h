@@ -24,6 +24,8 @@ inline bool startsWithDigit(QStringView text)
 
 // Leading and trailing blanks removed (only blanks: reports use no other spacing).
 QString trimBlanks(QStringView text);
+// The same, sharing the text when it has no blanks to remove.
+QString trimBlanks(const QString& text);
 
 // Leading blanks skipped, then digits read (blanks between digits skipped) up
 // to the first other character; no digits give 0.

@@ -21,7 +21,7 @@ public:
     explicit BufferWalk(LabelledLineBuffer& buffer);
 
     qsizetype count() const { return count_; }
-    QString at(qsizetype position) const;
+    const QString& at(qsizetype position) const;
     bool startsWith(qsizetype position, const QString& label) const;
     bool isSeparator(qsizetype position) const;
     // The first separator at or after the position.

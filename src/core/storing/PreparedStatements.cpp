@@ -2,71 +2,120 @@
 
 #include "database/Database.h"
 #include "database/DatabaseError.h"
+#include "database/EngineValues.h"
 
-#include <QSqlError>
-#include <QSqlRecord>
+#include <sqlite3.h>
 
 namespace arvenna {
 
-PreparedStatements::PreparedStatements(Database& database)
-    : connection_(database.connection())
+namespace {
+[[noreturn]] void fail(sqlite3* engine, const QString& sql)
 {
+    throw DatabaseError(QStringLiteral("%1\n[%2]").arg(QString::fromUtf8(sqlite3_errmsg(engine)), sql));
 }
+} // namespace
 
-QSqlQuery& PreparedStatements::run(const QString& sql, const QVariantList& values)
-{
-    auto found = queries_.find(sql);
-    if (found == queries_.end()) {
-        QSqlQuery query(connection_);
-        query.setForwardOnly(true);
-        if (!query.prepare(sql))
-            throw DatabaseError(QStringLiteral("%1\n[%2]").arg(query.lastError().text(), sql));
-        found = queries_.emplace(sql, std::move(query)).first;
+// One use of a prepared statement: its values bound, stepped row by row,
+// and reset when done so that it holds no read lock between uses.
+class PreparedStatements::Running {
+public:
+    Running(sqlite3* engine, sqlite3_stmt* statement, const QString& sql, const QVariantList& values)
+        : engine_(engine), statement_(statement), sql_(sql)
+    {
+        if (sqlite3_bind_parameter_count(statement) != values.size())
+            throw DatabaseError(QStringLiteral("%1 values for %2 placeholders.\n[%3]")
+                                    .arg(values.size())
+                                    .arg(sqlite3_bind_parameter_count(statement))
+                                    .arg(sql));
+        for (int i = 0; i < values.size(); ++i) {
+            if (bindEngineValue(statement, i + 1, values.at(i)) != SQLITE_OK)
+                fail(engine, sql);
+        }
     }
-    QSqlQuery& query = found->second;
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
-    if (!query.exec())
-        throw DatabaseError(QStringLiteral("%1\n[%2]").arg(query.lastError().text(), sql));
-    return query;
+    ~Running() { sqlite3_reset(statement_); }
+    Running(const Running&) = delete;
+    Running& operator=(const Running&) = delete;
+
+    // True on a row, false at the end.
+    bool next()
+    {
+        switch (sqlite3_step(statement_)) {
+        case SQLITE_ROW:
+            return true;
+        case SQLITE_DONE:
+            return false;
+        default:
+            fail(engine_, sql_);
+        }
+    }
+
+    QVariantList row() const
+    {
+        QVariantList values;
+        const int width = sqlite3_column_count(statement_);
+        values.reserve(width);
+        for (int i = 0; i < width; ++i)
+            values << engineColumnValue(statement_, i);
+        return values;
+    }
+
+private:
+    sqlite3* engine_;
+    sqlite3_stmt* statement_;
+    const QString& sql_;
+};
+
+PreparedStatements::PreparedStatements(Database& database)
+    : connection_(database.connection()), engine_(database.engineHandle())
+{
 }
 
-QVariantList PreparedStatements::values(const QSqlQuery& query)
+PreparedStatements::~PreparedStatements()
 {
-    QVariantList row;
-    const int width = query.record().count();
-    row.reserve(width);
-    for (int i = 0; i < width; ++i)
-        row << query.value(i);
-    return row;
+    for (sqlite3_stmt* statement : std::as_const(statements_))
+        sqlite3_finalize(statement);
+}
+
+sqlite3_stmt* PreparedStatements::prepared(const QString& sql)
+{
+    if (sqlite3_stmt* statement = statements_.value(sql))
+        return statement;
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v3(engine_, text.constData(), int(text.size()), SQLITE_PREPARE_PERSISTENT, &statement, nullptr)
+        != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        fail(engine_, sql);
+    }
+    if (!statement)
+        throw DatabaseError(QStringLiteral("No statement to run.\n[%1]").arg(sql));
+    statements_.insert(sql, statement);
+    return statement;
 }
 
 std::optional<QVariantList> PreparedStatements::firstRow(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery& query = run(sql, values);
-    std::optional<QVariantList> row;
-    if (query.next())
-        row = PreparedStatements::values(query);
-    query.finish();
-    return row;
+    Running running(engine_, prepared(sql), sql, values);
+    if (!running.next())
+        return std::nullopt;
+    return running.row();
 }
 
 QList<QVariantList> PreparedStatements::rows(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery& query = run(sql, values);
+    Running running(engine_, prepared(sql), sql, values);
     QList<QVariantList> result;
-    while (query.next())
-        result << PreparedStatements::values(query);
-    query.finish();
+    while (running.next())
+        result << running.row();
     return result;
 }
 
 qint64 PreparedStatements::execute(const QString& sql, const QVariantList& values)
 {
-    QSqlQuery& query = run(sql, values);
-    const qint64 id = query.lastInsertId().toLongLong();
-    query.finish();
-    return id;
+    Running running(engine_, prepared(sql), sql, values);
+    while (running.next()) {
+    }
+    return sqlite3_last_insert_rowid(engine_);
 }
 
 } // namespace arvenna

@@ -49,6 +49,8 @@ private:
     int typeOf(const QString& kind) const;
     void purgeStaleRows();
     void store(const InnerEntry& entry, bool nested);
+    std::optional<qint64> rowOfNumber(const QString& number);
+    QVariant parentId();
     void markAndSkipOwner(qsizetype entryIndent, bool moveOn);
 
     BufferWalk& walk_;
@@ -61,6 +63,7 @@ private:
     bool underCity_ = false;
     qsizetype baseIndent_ = 0;
     QString parentNumber_;
+    std::optional<qint64> parentId_; // the row of parentNumber_, once known
     bool purged_ = false; // the group's stale rows are gone
 };
 
@@ -138,8 +141,10 @@ void InnerStoring::takeEntry()
     entry.name = trimBlanks(textBefore(text, u"["));
     entry.number = textBetween(text, u'[', u']');
     const bool nested = leadingBlanks(text) > baseIndent_;
-    if (!nested)
+    if (!nested) {
         parentNumber_ = entry.number;
+        parentId_.reset();
+    }
     const QString rest = trimBlanks(textAfter(text.mid(text.indexOf(u'[')), u"]", 1));
     const qsizetype comma = rest.indexOf(u',');
     if (comma < 0)
@@ -188,39 +193,52 @@ void InnerStoring::purgeStaleRows()
 
 void InnerStoring::store(const InnerEntry& entry, bool nested)
 {
-    const QString upperDetails = upperCase(entry.details);
-    const qsizetype day = upperDetails.indexOf(QLatin1String("DAY"));
-    const std::optional<QVariantList> found = statements_.firstRow(
-        QStringLiteral("SELECT INNERLOCALID FROM InnerLocations WHERE LocalNumber = ? ORDER BY INNERLOCALID"),
-        {entry.number});
+    const qsizetype day = upperCase(entry.details).indexOf(QLatin1String("DAY"));
+    const QVariant entrance =
+        day >= 0 ? QVariant(toInt16(numericValue(QStringView(entry.details).left(day + 1)))) : QVariant();
+    const QVariant city = underCity_ ? QVariant(province_->ClassLocation().LocationID) : QVariant();
+    const QVariant parent = nested ? parentId() : QVariant();
+    const QVariantList values{entry.number, entry.name, entry.type, turn_,
+                              entry.details.contains(QLatin1String("HIDDEN")),
+                              entry.details.contains(QLatin1String("CLOSE")), province_->ProvinceID, entrance};
+    // What the report does not tell (no entrance, not in a city, no parent)
+    // keeps the stored value, or starts as 0 (null for the entrance).
     qint64 id = 0;
-    if (found) {
-        id = found->at(0).toLongLong();
+    if (const std::optional<qint64> found = rowOfNumber(entry.number)) {
+        id = *found;
+        statements_.execute(QStringLiteral("UPDATE InnerLocations SET LocalNumber = ?, LocalNAme = ?, InnerTypeID = ?, "
+                                           "Comments = ?, Hidden = ?, Closed = ?, ProvinceID = ?, "
+                                           "EntranceSize = coalesce(?, EntranceSize), "
+                                           "LocalLocationID = coalesce(?, LocalLocationID), "
+                                           "InnerID = coalesce(?, InnerID) WHERE INNERLOCALID = ?"),
+                            values + QVariantList{city, parent, id});
     } else {
-        id = statements_.execute(QStringLiteral("INSERT INTO InnerLocations (InnerID, LocalLocationID, LocalNumber) "
-                                                "VALUES (0, 0, ?)"),
-                                 {entry.number});
+        id = statements_.execute(QStringLiteral("INSERT INTO InnerLocations (LocalNumber, LocalNAme, InnerTypeID, "
+                                                "Comments, Hidden, Closed, ProvinceID, EntranceSize, LocalLocationID, "
+                                                "InnerID) VALUES (?, ?, ?, ?, ?, ?, ?, ?, coalesce(?, 0), coalesce(?, 0))"),
+                                 values + QVariantList{city, parent});
     }
-    statements_.execute(QStringLiteral("UPDATE InnerLocations SET LocalNumber = ?, LocalNAme = ?, InnerTypeID = ?, "
-                                       "Comments = ?, Hidden = ?, Closed = ?, ProvinceID = ? WHERE INNERLOCALID = ?"),
-                        {entry.number, entry.name, entry.type, turn_, entry.details.contains(QLatin1String("HIDDEN")),
-                         entry.details.contains(QLatin1String("CLOSE")), province_->ProvinceID, id});
-    if (day >= 0) {
-        statements_.execute(QStringLiteral("UPDATE InnerLocations SET EntranceSize = ? WHERE INNERLOCALID = ?"),
-                            {toInt16(numericValue(QStringView(entry.details).left(day + 1))), id});
-    }
-    if (underCity_) {
-        statements_.execute(QStringLiteral("UPDATE InnerLocations SET LocalLocationID = ? WHERE INNERLOCALID = ?"),
-                            {province_->ClassLocation().LocationID, id});
-    }
-    if (nested) {
-        const std::optional<QVariantList> parent = statements_.firstRow(
-            QStringLiteral("SELECT INNERLOCALID FROM InnerLocations WHERE LocalNumber = ? ORDER BY INNERLOCALID"),
-            {parentNumber_});
-        if (parent)
-            statements_.execute(QStringLiteral("UPDATE InnerLocations SET InnerID = ? WHERE INNERLOCALID = ?"),
-                                {parent->at(0), id});
-    }
+    if (!nested)
+        parentId_ = id;
+}
+
+// The first row holding the number, as the game's numbers are matched
+// whatever province they lie in.
+std::optional<qint64> InnerStoring::rowOfNumber(const QString& number)
+{
+    const std::optional<QVariantList> row = statements_.firstRow(
+        QStringLiteral("SELECT INNERLOCALID FROM InnerLocations WHERE LocalNumber = ? ORDER BY INNERLOCALID"), {number});
+    return row ? std::optional<qint64>(row->at(0).toLongLong()) : std::nullopt;
+}
+
+// The row of the entry that the nested ones lie in: the one just stored, or
+// when it was not stored (a kind the game does not know), the row its number
+// names.
+QVariant InnerStoring::parentId()
+{
+    if (!parentId_)
+        parentId_ = rowOfNumber(parentNumber_);
+    return parentId_ ? QVariant(*parentId_) : QVariant();
 }
 
 // Marks the line and moves on from it (always after an owner clause, else

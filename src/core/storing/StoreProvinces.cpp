@@ -47,21 +47,31 @@ private:
     void visit();
     void store(const ProvinceLine& line);
     qint16 continentId(const QString& region);
+    void indexContinents();
     void refresh(ClassProvincia& province, const ProvinceLine& line, qint16 continent);
     void add(const ProvinceLine& line, qint16 continent);
     void skipRoutesAndStoreRuler();
     void storeRuler();
     QString storeRulingCharacter(const QString& name, const QString& number);
+    qint64 writeRulerRow(const QVariantList& values);
 
     StoringContext& context_;
     BufferWalk& walk_;
     PreparedStatements& statements_;
     MapModel& model_;
     const qint16 turn_;
+    // The model's regions by case-folded name, the first of equal names winning.
+    QHash<QString, qint16> continentByName_;
+    // What this report's ruler groups already wrote, by character and by
+    // castle number: a ruler holds several provinces, and writing the same
+    // values again would change nothing.
+    QHash<QString, std::pair<QString, QString>> characterWritten_; // id, name
+    QHash<QString, std::pair<qint64, QVariantList>> rulerWritten_;
 };
 
 void ProvinceStoring::run()
 {
+    indexContinents();
     for (walk_.position = 0; walk_.position <= walk_.count(); ++walk_.position) {
         if (walk_.startsWith(walk_.position, QStringLiteral("(LOC)")))
             visit();
@@ -119,16 +129,26 @@ void ProvinceStoring::store(const ProvinceLine& line)
     add(line, continent);
 }
 
+void ProvinceStoring::indexContinents()
+{
+    continentByName_.clear();
+    for (const ClassContinents& continent : model_.Continents) {
+        const QString name = continent.ContinentName.toCaseFolded();
+        if (!continentByName_.contains(name))
+            continentByName_.insert(name, continent.ContinentId);
+    }
+}
+
 // The region's id; a region not seen before gets its row now.
 qint16 ProvinceStoring::continentId(const QString& region)
 {
-    for (const ClassContinents& continent : model_.Continents) {
-        if (continent.ContinentName.compare(region, Qt::CaseInsensitive) == 0)
-            return continent.ContinentId;
-    }
+    const auto known = continentByName_.constFind(region.toCaseFolded());
+    if (known != continentByName_.cend())
+        return *known;
     const qint64 id = statements_.execute(
         QStringLiteral("INSERT INTO CONTINENTES (CONTDESCRIPTION, CONTCOLOR) VALUES (?, 0)"), {region});
     fillContinents(model_, context_.database);
+    indexContinents();
     return toInteger(id, QStringLiteral("CONTID"));
 }
 
@@ -199,42 +219,56 @@ void ProvinceStoring::storeRuler()
     rulerName = trimBlanks(QStringView(rulerName).mid(ruledBy < 0 ? 8 : ruledBy + 9));
     const QString characterId = storeRulingCharacter(rulerName, textBetween(afterCastle, u'[', u']'));
 
-    const std::optional<QVariantList> ruler = statements_.firstRow(
-        QStringLiteral("SELECT RULLERID FROM RULLERS WHERE RULLERNO = ?"), {castleNumber});
-    qint64 rulerId = 0;
     const QVariantList values{castleName, castleNumber, characterId, castleProvince};
-    if (ruler) {
-        rulerId = ruler->at(0).toLongLong();
-        statements_.execute(QStringLiteral("UPDATE RULLERS SET RULLERNAME = ?, RULLERNO = ?, RULLERNOBLEID = ?, "
-                                           "CASTLEPROVID = ? WHERE RULLERID = ?"),
-                            values + QVariantList{rulerId});
-    } else {
-        rulerId = statements_.execute(QStringLiteral("INSERT INTO RULLERS (RULLERNAME, RULLERNO, RULLERNOBLEID, "
-                                                     "CASTLEPROVID) VALUES (?, ?, ?, ?)"),
-                                      values);
-    }
+    const auto written = rulerWritten_.constFind(castleNumber);
+    const qint64 rulerId = written != rulerWritten_.cend() && written->second == values ? written->first
+                                                                                         : writeRulerRow(values);
+    rulerWritten_.insert(castleNumber, {rulerId, values});
     // The model's ruler follows when the map is loaded again.
     const qint16 provinceId = context_.currentProvince ? context_.currentProvince->ProvinceID : 0;
     statements_.execute(QStringLiteral("UPDATE PROVINCIAS SET RULLERID = ? WHERE PROVINCIAID = ?"),
                         {rulerId, provinceId});
 }
 
+// The castle's row: name, number, ruling character and province.
+qint64 ProvinceStoring::writeRulerRow(const QVariantList& values)
+{
+    const std::optional<QVariantList> ruler = statements_.firstRow(
+        QStringLiteral("SELECT RULLERID FROM RULLERS WHERE RULLERNO = ?"), {values.at(1)});
+    if (!ruler) {
+        return statements_.execute(QStringLiteral("INSERT INTO RULLERS (RULLERNAME, RULLERNO, RULLERNOBLEID, "
+                                                  "CASTLEPROVID) VALUES (?, ?, ?, ?)"),
+                                   values);
+    }
+    const qint64 rulerId = ruler->at(0).toLongLong();
+    statements_.execute(QStringLiteral("UPDATE RULLERS SET RULLERNAME = ?, RULLERNO = ?, RULLERNOBLEID = ?, "
+                                       "CASTLEPROVID = ? WHERE RULLERID = ?"),
+                        values + QVariantList{rulerId});
+    return rulerId;
+}
+
 // The ruling character's id as text; a row stamped with a later turn keeps its values.
 QString ProvinceStoring::storeRulingCharacter(const QString& name, const QString& number)
 {
+    const auto written = characterWritten_.constFind(number);
+    if (written != characterWritten_.cend() && written->second == name)
+        return written->first;
     const std::optional<QVariantList> row = statements_.firstRow(
         QStringLiteral("SELECT CharacterID, CharacterTurnInfo FROM CHARACTERS WHERE CHARACTERNUMBER = ?"), {number});
+    QString id;
     if (!row) {
-        return QString::number(statements_.execute(
+        id = QString::number(statements_.execute(
             QStringLiteral("INSERT INTO CHARACTERS (CHARACTERNAME, CHARACTERNUMBER, CharacterTurnInfo) VALUES (?, ?, ?)"),
             {name, number, turn_}));
+    } else {
+        id = row->at(0).toString();
+        if (row->at(1).toLongLong() <= turn_) {
+            statements_.execute(QStringLiteral("UPDATE CHARACTERS SET CHARACTERNAME = ?, CHARACTERNUMBER = ?, "
+                                               "CharacterTurnInfo = ? WHERE CharacterID = ?"),
+                                {name, number, turn_, id});
+        }
     }
-    const QString id = row->at(0).toString();
-    if (row->at(1).toLongLong() <= turn_) {
-        statements_.execute(QStringLiteral("UPDATE CHARACTERS SET CHARACTERNAME = ?, CHARACTERNUMBER = ?, "
-                                           "CharacterTurnInfo = ? WHERE CharacterID = ?"),
-                            {name, number, turn_, id});
-    }
+    characterWritten_.insert(number, {id, name});
     return id;
 }
 } // namespace

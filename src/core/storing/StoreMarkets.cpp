@@ -7,6 +7,8 @@
 #include "parser/ReportState.h"
 #include "parser/ReportText.h"
 
+#include <QHash>
+
 namespace arvenna {
 
 namespace {
@@ -58,6 +60,7 @@ private:
 
     qint64 cityId_ = 0;
     ClassLocation* modelCity_ = nullptr; // the city's lists in the model, if the model has it
+    QHash<QString, qint64> itemByCode_;  // the items this report's offers already named
 };
 
 void MarketStoring::run()
@@ -184,12 +187,15 @@ Offer MarketStoring::readOffer()
 // The item's id; goods not seen before join the catalogue.
 qint64 MarketStoring::itemId(const Offer& offer)
 {
+    if (const auto known = itemByCode_.constFind(offer.itemCode); known != itemByCode_.cend())
+        return *known;
     const std::optional<QVariantList> item = statements_.firstRow(
         QStringLiteral("SELECT ITEMID FROM ITEMS WHERE ITEMNO = ? ORDER BY ITEMID"), {offer.itemCode});
-    if (item)
-        return item->at(0).toLongLong();
-    return statements_.execute(QStringLiteral("INSERT INTO ITEMS (ItemName, ITEMNO) VALUES (?, ?)"),
-                               {offer.itemName, offer.itemCode});
+    const qint64 id = item ? item->at(0).toLongLong()
+                           : statements_.execute(QStringLiteral("INSERT INTO ITEMS (ItemName, ITEMNO) VALUES (?, ?)"),
+                                                 {offer.itemName, offer.itemCode});
+    itemByCode_.insert(offer.itemCode, id);
+    return id;
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // bench-process: storing generated turn reports of about 1 MB (make-reports'
-// writer: provinces with regions, ruler groups, inner locations two levels
-// deep, cities) with every built stage. The last line is
+// writer: the faction's nobles, provinces with regions, ruler groups, inner
+// locations two levels deep, characters seen, cities with their markets)
+// with every stage. The last line is
 // "process_ms=N reprocess_ms=N season_ms=N".
 #include "QuietDialogue.h"
 #include "BenchSupport.h"
@@ -77,7 +78,7 @@ int main(int argc, char* argv[])
 
     const WorldPlan plan(20260101u);
     const ReportWriter writer(plan);
-    const ReportFaction faction{QStringLiteral("Red Wolves"), QStringLiteral("m42")};
+    const ReportFaction faction{QStringLiteral("Red Wolves"), QStringLiteral("m42"), 7001};
     // The first cells of the world, as many as make about 1 MB of report.
     std::vector<int> cells;
     QByteArray report;

@@ -12,10 +12,11 @@
 using namespace arvenna;
 
 namespace {
-const ReportFaction kFactions[] = {{QStringLiteral("Red Wolves"), QStringLiteral("m42")},
-                                   {QStringLiteral("Ash Clan"), QStringLiteral("a01")},
-                                   {QStringLiteral("Sea Eagles"), QStringLiteral("s17")},
-                                   {QStringLiteral("Grey Owls"), QStringLiteral("g09")}};
+// Their nobles' numbers lie apart from each other's and from the rulers' (5001 on).
+const ReportFaction kFactions[] = {{QStringLiteral("Red Wolves"), QStringLiteral("m42"), 7001},
+                                   {QStringLiteral("Ash Clan"), QStringLiteral("a01"), 7011},
+                                   {QStringLiteral("Sea Eagles"), QStringLiteral("s17"), 7021},
+                                   {QStringLiteral("Grey Owls"), QStringLiteral("g09"), 7031}};
 constexpr int kFirstTurn = 20;
 constexpr int kTurns = 6;
 

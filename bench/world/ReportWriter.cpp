@@ -1,15 +1,14 @@
 #include "ReportWriter.h"
 
+#include "MarketReport.h"
+#include "ReportWords.h"
+#include "SeenHere.h"
+
 #include <cmath>
 
 namespace arvenna {
 
 namespace {
-const char* const kSyllables[] = {"ash", "bel", "cor", "dun", "el",  "fen", "gar", "har", "is",  "kel", "lor", "mor",
-                                  "nor", "or",  "pen", "quel", "ros", "sar", "tor", "ul", "val", "wen", "yr",  "zan"};
-constexpr int kSyllableCount = int(std::size(kSyllables));
-const QByteArray kRule(74, '-');
-
 QByteArray terrainWord(int terrain)
 {
     static const char* const words[] = {"", "forest", "sea lane", "ocean", "plain", "desert", "mountain",
@@ -17,16 +16,9 @@ QByteArray terrainWord(int terrain)
     return words[terrain];
 }
 
-QByteArray capitalised(QByteArray word)
+QByteArray rulerName(int ruler)
 {
-    if (!word.isEmpty())
-        word[0] = char(std::toupper(static_cast<unsigned char>(word[0])));
-    return word;
-}
-
-QByteArray number(int n)
-{
-    return QByteArray::number(n);
+    return "Lord " + capitalised(syllable(ruler)) + number(ruler) + " [" + number(5000 + ruler) + "]";
 }
 } // namespace
 
@@ -36,24 +28,13 @@ ReportWriter::ReportWriter(const WorldPlan& plan) : plan_(plan), rulerOfCastle_(
         rulerOfCastle_[std::size_t(plan.castleCell[ruler])] = int(ruler) + 1;
 }
 
-// Two or three syllables, the same for a cell on every run.
-QByteArray ReportWriter::provinceName(int cell) const
-{
-    const int a = cell % kSyllableCount;
-    const int b = (cell / kSyllableCount + cell) % kSyllableCount;
-    QByteArray name = capitalised(QByteArray(kSyllables[a]) + kSyllables[b]);
-    if (cell % 3 == 0)
-        name += kSyllables[(cell / 7) % kSyllableCount];
-    return name;
-}
-
-QByteArray ReportWriter::province(int cell) const
+QByteArray ReportWriter::province(int cell, int turn) const
 {
     const WorldPlan::Cell& at = plan_.cells[std::size_t(cell)];
     const QByteArray code = provinceCode(at.row, at.column).toLatin1();
     const QByteArray name = provinceName(cell);
     const QByteArray place = name + " [" + code + "]";
-    const QByteArray region = at.region ? "Region " + number(at.region) : QByteArray("Open Sea");
+    const QByteArray region = regionName(at.region);
     QByteArray text = place + ", " + terrainWord(at.terrain) + ", in " + region + "\n" + kRule + "\n";
     if (holdsCities(at.terrain))
         text += number(200 + cell % 1800) + " peasants work the fields of " + name + ".\n";
@@ -62,29 +43,33 @@ QByteArray ReportWriter::province(int cell) const
         const WorldPlan::Cell& castleAt = plan_.cells[std::size_t(castle)];
         text += "\nProvince controlled by Castle " + provinceName(castle) + " [k" + number(at.ruler) + "], castle, in "
                 + provinceName(castle) + " [" + provinceCode(castleAt.row, castleAt.column).toLatin1() + "],\n"
-                + "   Ruled by Lord " + capitalised(kSyllables[at.ruler % kSyllableCount]) + number(at.ruler) + " ["
-                + number(5000 + at.ruler) + "], Earl of " + region + "\n";
+                + "   Ruled by " + rulerName(at.ruler) + ", Earl of " + region + "\n";
     }
     const int ruler = rulerOfCastle_[std::size_t(cell)];
     const bool mine = holdsCities(at.terrain) && cell % 7 == 0;
     if (ruler || mine) {
         text += "\nInner locations:\n";
-        if (ruler) {
-            text += "   Castle " + name + " [k" + number(ruler) + "], castle, defense 40, owner:\n"
-                    + "      Lord " + capitalised(kSyllables[ruler % kSyllableCount]) + number(ruler) + " ["
-                    + number(5000 + ruler) + "], with twelve soldiers\n";
-        }
+        if (ruler)
+            text += "   Castle " + name + " [k" + number(ruler) + "], castle, defense 40, owner:\n      "
+                    + rulerName(ruler) + ", with twelve soldiers\n";
         if (mine) {
             text += "   " + name + " Mine [m" + number(cell) + "], mine, 2 days\n"
                     + "      Deep Gallery [g" + number(cell) + "], cave, 1 day" + (cell % 2 ? ", HIDDEN" : "") + "\n";
         }
     }
+    const QByteArray seen = seenHere(cell, turn, SeenIn::Province);
+    if (!seen.isEmpty())
+        text += "\n" + seen;
     if (at.city) {
-        text += "\n" + capitalised(kSyllables[(cell / 3) % kSyllableCount]) + name.toLower() + " [c" + number(cell) + "], "
+        const QByteArray city = "c" + number(cell);
+        text += "\n" + capitalised(syllable(cell / 3)) + name.toLower() + " [" + city + "], "
                 + (cell % 3 == 0 ? "port city" : "city") + ", in " + place + (cell % 5 == 0 ? ", safe haven" : "")
                 + "\n" + kRule + "\n";
         if (cell % 4 == 0)
             text += "\nInner locations:\n   " + name + " Inn [i" + number(cell) + "], inn, 1 day\n";
+        // The reader carries the market's label on to the paragraphs after it
+        // until a heading such as "Seen here" sets another one.
+        text += "\n" + marketReport(cell, turn, city) + seenHere(cell, turn, SeenIn::City);
     }
     return text + "\n";
 }
@@ -92,9 +77,9 @@ QByteArray ReportWriter::province(int cell) const
 QByteArray ReportWriter::report(int turn, const ReportFaction& faction, const std::vector<int>& cells) const
 {
     QByteArray text = "Arvenna G2 turn " + number(turn) + " report.\nReport for " + faction.name.toLatin1() + " ["
-                      + faction.number.toLatin1() + "].\n\nUnclaimed items:\n\n   qty  name\n   ---  ----\n\n";
+                      + faction.number.toLatin1() + "].\n\n" + factionPart(turn, faction, plan_, cells) + "\n";
     for (int cell : cells)
-        text += province(cell);
+        text += province(cell, turn);
     return text + "Order template\n" + kRule + "\nend\n";
 }
 

@@ -1,23 +1,18 @@
 #pragma once
 
+#include "FactionPart.h"
 #include "WorldPlan.h"
 
 #include <QByteArray>
-#include <QString>
 #include <vector>
 
 namespace arvenna {
 
-// A faction of the generated turn reports.
-struct ReportFaction {
-    QString name;
-    QString number;
-};
-
 // Writes main-game turn reports ("Arvenna G2") of a faction that sees some
-// cells of a planned world: each province with its terrain and region, the
-// ruler group of a ruled province, inner locations (castles, mines with a
-// cave inside) and cities, port cities and safe havens.
+// cells of a planned world: the faction's nobles, then each province with
+// its terrain and region, the ruler group of a ruled province, inner
+// locations (castles, mines with a cave inside), the characters seen there,
+// and cities, port cities and safe havens with their markets.
 class ReportWriter {
 public:
     explicit ReportWriter(const WorldPlan& plan);
@@ -26,8 +21,7 @@ public:
     QByteArray report(int turn, const ReportFaction& faction, const std::vector<int>& cells) const;
 
 private:
-    QByteArray province(int cell) const;
-    QByteArray provinceName(int cell) const;
+    QByteArray province(int cell, int turn) const;
 
     const WorldPlan& plan_;
     std::vector<int> rulerOfCastle_; // per cell, the ruler whose castle stands there, 0 for none

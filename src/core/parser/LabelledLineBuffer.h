@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
+#include <vector>
 
 namespace arvenna {
 
@@ -18,17 +20,26 @@ public:
     const QString& item(qsizetype position) const { return items_.at(position); }
     const QString& last() const { return items_.constLast(); }
     const QStringList& items() const { return items_; }
+    // Whether the item begins with the text. Every stage asks this of every
+    // item: the first letters of each are kept side by side, so that most
+    // answers need not reach the item itself.
+    bool startsWith(qsizetype position, const QString& prefix) const;
 
-    void append(const QString& item) { items_.append(item); }
-    void replace(qsizetype position, const QString& item) { items_[position] = item; }
-    void removeLast() { items_.removeLast(); }
-    void clear() { items_.clear(); }
+    void append(const QString& item);
+    void replace(qsizetype position, const QString& item);
+    void removeLast();
+    void clear();
 
     // Appends a separator unless the buffer already ends with one.
     void closeParagraph();
 
 private:
+    static constexpr qsizetype kHeadLength = 16; // longer than any label with its saved mark
+    using Head = std::array<char16_t, kHeadLength>;
+    static Head headOf(const QString& text);
+
     QStringList items_;
+    std::vector<Head> heads_; // the first letters of each item, zeros after its end
 };
 
 } // namespace arvenna

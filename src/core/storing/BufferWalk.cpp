@@ -5,7 +5,6 @@
 #include "parser/ReportFormatError.h"
 #include "shell/UserDialogue.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace arvenna {
@@ -25,12 +24,11 @@ const QString& BufferWalk::at(qsizetype position) const
     throw ReportFormatError{QStringLiteral("the log ended before a separator")};
 }
 
-// Called for every line by every stage: a plain comparison of the few
-// characters of a label costs far less than the general one.
 bool BufferWalk::startsWith(qsizetype position, const QString& label) const
 {
-    const QString& item = at(position);
-    return item.size() >= label.size() && std::equal(label.cbegin(), label.cend(), item.cbegin());
+    if (position < count_)
+        return buffer_.startsWith(position, label);
+    return at(position).startsWith(label);
 }
 
 bool BufferWalk::isSeparator(qsizetype position) const

@@ -48,7 +48,8 @@ void buildGameFile(const QString& path, const QString& sqlDirectory)
                                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     const std::unique_ptr<sqlite3, int (*)(sqlite3*)> engine(opened, sqlite3_close);
     if (code != SQLITE_OK)
-        throw DatabaseError(QStringLiteral("Could not create [%1]: %2").arg(path, QString::fromLatin1(sqlite3_errstr(code))));
+        throw DatabaseError(
+            QStringLiteral("Could not create [%1]: %2").arg(path, QString::fromLatin1(sqlite3_errstr(code))));
     // A throw-away file: no need to wait for the disk on every row.
     runEngineSql(engine.get(), QStringLiteral("PRAGMA synchronous = OFF"));
     const QDir sources(sqlDirectory);
@@ -85,7 +86,8 @@ void deserialize(sqlite3* engine, const QByteArray& image)
 QByteArray rowsDigest(sqlite3* engine)
 {
     QStringList tables;
-    EngineStatement catalogue(engine, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
+    EngineStatement catalogue(engine,
+                              QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
     while (catalogue.step())
         tables << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(catalogue.handle(), 0)));
     QCryptographicHash hash(QCryptographicHash::Sha1);
@@ -127,7 +129,8 @@ StoringCheck::StoringCheck(const QString& gameSqlDirectory, const QString& world
     ProcessingRun run(game_.session, game_.model, state, dialogue);
     const FileOutcome world = run.process({worldReport}).constFirst();
     if (!world.processed)
-        throw DatabaseError(QStringLiteral("The template world [%1] was not stored: %2").arg(worldReport, world.reason));
+        throw DatabaseError(
+            QStringLiteral("The template world [%1] was not stored: %2").arg(worldReport, world.reason));
     sqlite3* engine = game_.session.CurrentConnection->DatabaseConnection().engineHandle();
     image_ = serialized(engine);
     templateDigest_ = rowsDigest(engine);
@@ -158,7 +161,7 @@ QString StoringCheck::check(const QByteArray& report)
         if (leftNothing && rowsDigest(engine) != templateDigest_)
             return QStringLiteral("a report that stored nothing changed rows (%1)").arg(outcome.reason);
     } catch (const DatabaseError& error) {
-        return QStringLiteral("the run let a failure through: ") + error.message();
+        return QStringLiteral("a failure escaped: ") + error.message();
     }
     return QString();
 }

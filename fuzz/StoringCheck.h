@@ -30,7 +30,7 @@ private:
     QTemporaryDir directory_;
     QString reportPath_;
     OpenedGame game_;
-    QByteArray image_;        // the template game, serialized by the engine
+    QByteArray image_;          // the template game, serialized by the engine
     QByteArray templateDigest_; // of every row of every table of the template
 };
 

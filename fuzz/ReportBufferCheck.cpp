@@ -1,24 +1,14 @@
 #include "ReportBufferCheck.h"
 
+#include "SilentDialogue.h"
 #include "parser/ReportReader.h"
 #include "parser/ReportState.h"
-#include "shell/UserDialogue.h"
 
 #include <QBuffer>
 
 namespace arvenna {
 
 namespace {
-class SilentDialogue : public UserDialogue {
-public:
-    void inform(const QString&, const QString&, MessageIcon) override {}
-    DialogueAnswer ask(const QString&, const QString&, MessageIcon, DialogueButtons) override
-    {
-        return DialogueAnswer::Ok;
-    }
-    std::optional<QString> askText(const QString&, const QString&) override { return std::nullopt; }
-};
-
 bool isLabelledItem(const QString& item)
 {
     static const QStringList labels{"(LOC)", "(LCN)", "(RUL)", "(MAK)", "(INN)", "(SEE)",

@@ -1,5 +1,7 @@
-// Replays the fuzz corpus of the report reader with the normal build.
+// Replays the fuzz corpus of the report reader and the storing stages with
+// the normal build.
 #include "ReportBufferCheck.h"
+#include "StoringCheck.h"
 #include "TestHome.h"
 
 #include <QDir>
@@ -11,16 +13,19 @@ class FuzzCorpusReplayTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyCorpusReportLeavesAWellFormedBuffer()
+    void everyCorpusReportLeavesAWellFormedBufferAndASoundGame()
     {
         const QDir corpus(QStringLiteral(ARVENNA_FUZZ_CORPUS));
         const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
         QVERIFY(!names.isEmpty());
+        StoringCheck storing(QStringLiteral(ARVENNA_GAME_SQL), QStringLiteral(ARVENNA_TEMPLATE_WORLD));
         QStringList faults;
         for (const QString& name : names) {
-            const QString fault = checkReportBytes(fileBytes(corpus.filePath(name)));
-            if (!fault.isEmpty())
-                faults << name + QStringLiteral(": ") + fault;
+            const QByteArray report = fileBytes(corpus.filePath(name));
+            for (const QString& fault : {checkReportBytes(report), storing.check(report)}) {
+                if (!fault.isEmpty())
+                    faults << name + QStringLiteral(": ") + fault;
+            }
         }
         QCOMPARE(faults, QStringList());
     }

@@ -15,6 +15,10 @@ const arvenna::CollecInnerLocation& ClassProvincia::CollecInnerLocation() const 
 
 QString provinceKey(const QString& code)
 {
+    // Most codes come already written as two letters and two digits.
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (code.size() == 4 && digit(code[2]) && digit(code[3]))
+        return code;
     return code.left(2) + formatTwoDigits(code.mid(2));
 }
 

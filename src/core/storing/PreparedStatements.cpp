@@ -9,9 +9,14 @@
 namespace arvenna {
 
 namespace {
+DatabaseError statementError(sqlite3* engine, const QString& sql)
+{
+    return DatabaseError(QStringLiteral("%1\n[%2]").arg(QString::fromUtf8(sqlite3_errmsg(engine)), sql));
+}
+
 [[noreturn]] void fail(sqlite3* engine, const QString& sql)
 {
-    throw DatabaseError(QStringLiteral("%1\n[%2]").arg(QString::fromUtf8(sqlite3_errmsg(engine)), sql));
+    throw statementError(engine, sql);
 }
 } // namespace
 
@@ -28,11 +33,18 @@ public:
                                     .arg(sqlite3_bind_parameter_count(statement))
                                     .arg(sql));
         for (int i = 0; i < values.size(); ++i) {
-            if (bindEngineValue(statement, i + 1, values.at(i)) != SQLITE_OK)
-                fail(engine, sql);
+            if (bindEngineValue(statement, i + 1, values.at(i), BoundText::Borrowed) != SQLITE_OK) {
+                const DatabaseError error = statementError(engine, sql);
+                sqlite3_clear_bindings(statement);
+                throw error;
+            }
         }
     }
-    ~Running() { sqlite3_reset(statement_); }
+    ~Running()
+    {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_); // the borrowed texts go with the values
+    }
     Running(const Running&) = delete;
     Running& operator=(const Running&) = delete;
 

@@ -21,10 +21,10 @@ INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID, CONTI
   (1, 'Westmarch', 0, 1, 1, 1, 0), (2, 'Dunmoor', 3, 1, 4, 1, 1), (3, '', 2, 2, 5, 0, 0),
   (4, 'Fen & <Mire>', 5, 2, 7, 2, 2), (5, 'Greyfield', 1, 3, 4, 0, 0), (6, 'Deepway', 2, 101, 11, 0, 0);
 INSERT INTO LOCALS (LOCALID, PROVINCEID, LOCALNUMBER, LocalName, LocationTypeID, PROVINCIASAFE) VALUES
-  (1, 1, 'C100', 'Port Ash', 1, 0), (2, 4, 'C7', 'Reed <Town>', 2, 0), (3, 3, 'C8', 'Lost Quay', 1, 0),
+  (1, 1, 'C100', 'Port Åsh', 1, 0), (2, 4, 'C7', 'Reed <Town>', 2, 0), (3, 3, 'C8', 'Lost Quay', 1, 0),
   (4, 6, 'C9', 'Under Town', 2, 0);
 INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, LocalNumber, LocalNAme, InnerTypeID) VALUES
-  (1, 0, 1, 1, 'I5', 'Ash Inn', 4), (2, 0, 0, 2, 'K7', 'Black Keep', 1), (3, 0, 0, 2, 'M2', 'Old Mine', 3)
+  (1, 0, 1, 1, 'I5', 'Ash Inn 𐌰', 4), (2, 0, 0, 2, 'K7', 'Black Keep', 1), (3, 0, 0, 2, 'M2', 'Old Mine', 3)
 )");
 }
 

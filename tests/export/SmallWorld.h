@@ -12,8 +12,8 @@ namespace arvenna {
 
 // A game of six columns (00 to 05) and three surface rows (aa to ac) with a
 // province in column 00 with a city, one without a name, two rulers (one
-// with an unknown noble and castle province), names holding "<" and "&",
-// and a province below the surface.
+// with an unknown noble and castle province), names holding "<", "&" and
+// letters beyond ASCII, and a province below the surface.
 QString smallWorldSql();
 
 // The small world's database in a throw-away program directory, open as the game.

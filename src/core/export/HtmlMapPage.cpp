@@ -46,7 +46,33 @@ struct Escaped {
     const QString& text;
 };
 
-// The page is built in one buffer of UTF-8 bytes: a large world's page runs to megabytes.
+// The page's head names no character set, so a browser may read its bytes
+// in any: what is not ASCII goes out as a character reference.
+QByteArray htmlText(const QString& text)
+{
+    const auto plain = [](QChar c) {
+        return c.unicode() < 0x80 && c != u'&' && c != u'<' && c != u'>' && c != u'"';
+    };
+    if (std::all_of(text.cbegin(), text.cend(), plain))
+        return text.toLatin1();
+    QByteArray written;
+    for (const char32_t code : text.toUcs4()) {
+        switch (code) {
+        case U'&': written += "&amp;"; break;
+        case U'<': written += "&lt;"; break;
+        case U'>': written += "&gt;"; break;
+        case U'"': written += "&quot;"; break;
+        default:
+            if (code < 0x80)
+                written += char(code);
+            else
+                written += "&#" + QByteArray::number(quint32(code)) + ';';
+        }
+    }
+    return written;
+}
+
+// The page is built in one buffer of ASCII bytes: a large world's page runs to megabytes.
 class PageWriter {
 public:
     PageWriter(const MapModel& model, const ExportSettings& settings)
@@ -64,7 +90,7 @@ public:
         for (int y = 1; y <= rows_; ++y) {
             const ClassCoordinates* row = model_.YCoordsByNum.find(QString::number(y));
             const QString code = row ? row->CoordCode() : QString();
-            rowCodes_.push_back(code.toHtmlEscaped().toUtf8());
+            rowCodes_.push_back(htmlText(code));
             for (int x = 0; x < columns_; ++x)
                 cells_.push_back(model_.Provinces.find(provinceKey(code + QString::number(x))));
         }
@@ -85,14 +111,7 @@ public:
 private:
     void put(const char* text) { page_.append(text, qsizetype(qstrlen(text))); }
     void put(const QByteArray& text) { page_.append(text); }
-    void put(Escaped escaped)
-    {
-        const QByteArray text = escaped.text.toUtf8();
-        if (text.contains('&') || text.contains('<') || text.contains('>') || text.contains('"'))
-            page_.append(escaped.text.toHtmlEscaped().toUtf8());
-        else
-            page_.append(text);
-    }
+    void put(Escaped escaped) { page_.append(htmlText(escaped.text)); }
     void putCode(int y, int x)
     {
         put(rowCodes_[std::size_t(y - 1)]);

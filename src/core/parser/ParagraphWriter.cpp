@@ -37,7 +37,7 @@ bool reportsADeath(const QString& line)
 
 bool isUnderline(const QString& line)
 {
-    return trimBlanks(QStringView(line).left(10)) == "----------"_L1;
+    return blankTrimmed(QStringView(line).left(10)) == "----------"_L1;
 }
 } // namespace
 

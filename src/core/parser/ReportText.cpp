@@ -4,13 +4,10 @@
 
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace arvenna {
 
-namespace {
-// The part of the text between its leading and trailing blanks.
-std::pair<qsizetype, qsizetype> unblankedRange(QStringView text)
+QStringView blankTrimmed(QStringView text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -18,20 +15,18 @@ std::pair<qsizetype, qsizetype> unblankedRange(QStringView text)
         ++first;
     while (last > first && text[last - 1] == QLatin1Char(' '))
         --last;
-    return {first, last - first};
+    return text.sliced(first, last - first);
 }
-} // namespace
 
 QString trimBlanks(QStringView text)
 {
-    const auto [first, length] = unblankedRange(text);
-    return text.sliced(first, length).toString();
+    return blankTrimmed(text).toString();
 }
 
 QString trimBlanks(const QString& text)
 {
-    const auto [first, length] = unblankedRange(text);
-    return length == text.size() ? text : text.sliced(first, length);
+    const QStringView trimmed = blankTrimmed(text);
+    return trimmed.size() == text.size() ? text : trimmed.toString();
 }
 
 QString upperCase(const QString& text)

@@ -23,6 +23,7 @@ inline bool startsWithDigit(QStringView text)
 }
 
 // Leading and trailing blanks removed (only blanks: reports use no other spacing).
+QStringView blankTrimmed(QStringView text);
 QString trimBlanks(QStringView text);
 // The same, sharing the text when it has no blanks to remove.
 QString trimBlanks(const QString& text);

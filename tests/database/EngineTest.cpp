@@ -48,12 +48,9 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DatabaseError, terrains.value("NoSuchField"));
 
         // Text compares without regard to case; values are bound, never pasted.
-        RecordSet sea = db.openRecordSet("SELECT * FROM TERRAIN WHERE TERRAINDESCRIPTION = ?", RecordSetType::Dynaset,
-                                         {QStringLiteral("great SEA")});
+        RecordSet sea = db.openRecordSet("SELECT * FROM TERRAIN WHERE TERRAINDESCRIPTION = ? AND TERRAINID <= ?",
+                                         RecordSetType::Dynaset, {QStringLiteral("great SEA"), 3});
         QCOMPARE(sea.integer("TERRAINID"), 3);
-        RecordSet rows = db.openRecordSet("SELECT * FROM CELLSY WHERE CELLID <= ? AND CELLORDERY = ?",
-                                          RecordSetType::Snapshot, {100, QStringLiteral("DV")});
-        QCOMPARE(rows.integer("CELLID"), 100);
         RecordSet none = db.openRecordSet("SELECT * FROM PROVINCIAS WHERE PROVINCIAID = -1");
         QVERIFY(none.isEOF());
         QCOMPARE(none.recordCount(), 0);

@@ -63,46 +63,41 @@ private slots:
                                           MessageIcon::Information}));
     }
 
+    // A failed run leaves the file as it was: a damaged file, or a database
+    // named like a work file (refused, never taken for one). Work and
+    // rebuild files that interrupted runs left are cleared.
     void failureLeavesTheFileAsItWas()
     {
         TestHome home;
         QByteArray damaged("SQLite format 3", 16);
         damaged += QByteArray(4096, char(0x77));
-        home.writeFile(QStringLiteral("Damaged.mdb"), damaged);
-        home.writeFile(QStringLiteral("TempDB1.MDB"), "stale work file of an interrupted run");
-        const QString path = home.file(QStringLiteral("Damaged.mdb"));
+        home.writeFile("Damaged.mdb", damaged);
+        home.writeFile("TempDB1.MDB", "stale work file of an interrupted run");
+        const QString path = home.file("Damaged.mdb");
         ScriptedDialogue dialogue;
         const MaintenanceResult result = repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow);
         QVERIFY(!result);
         QCOMPARE(result.failureReason, QStringLiteral("The file is not a database."));
         QCOMPARE(fileBytes(path), damaged);
-        QCOMPARE(filesIn(home), QStringList{"Damaged.mdb"}); // the stale work file cleared
+        QCOMPARE(filesIn(home), QStringList{"Damaged.mdb"});
         QCOMPARE(dialogue.shown,
                  (QList<ScriptedDialogue::Shown>{{"Database Repair...?", failureMessage(path), MessageIcon::Critical}}));
-    }
 
-    // A database named like a work file is refused, never taken for one;
-    // work and rebuild files that interrupted runs left are cleared.
-    void workFilesAreRefusedAndCleared()
-    {
-        TestHome home;
-        const QString game = home.addGameDatabase("Arvenna.mdb");
-        for (const QString& name : {QStringLiteral("TempDB1.MDB"), QStringLiteral("tempdb.mdb")}) {
-            const QString path = home.addGameDatabase("Quorvane.mdb", name);
-            const QByteArray before = fileBytes(path);
-            ScriptedDialogue dialogue;
-            QVERIFY(!compactFromMenu(home.path(), path, dialogue));
-            const CliRun run = runCli({"repair", path, "--home", home.path()});
+        for (const char* name : {"TempDB1.MDB", "tempdb.mdb"}) {
+            const QString work = home.addGameDatabase("Quorvane.mdb", name);
+            const QByteArray before = fileBytes(work);
+            QVERIFY(!compactFromMenu(home.path(), work, dialogue));
+            const CliRun run = runCli({"repair", work, "--home", home.path()});
             QCOMPARE(run.status, 1);
-            QCOMPARE(run.err, failureMessage(path)
+            QCOMPARE(run.err, failureMessage(work)
                                   + "\nThe file is named like a work file of maintenance (TempDB.MDB, TempDB1.MDB).\n");
-            QCOMPARE(fileBytes(path), before);
+            QCOMPARE(fileBytes(work), before);
         }
-        home.writeFile(QStringLiteral("TempDB.MDB.rebuild-AbC123"), QByteArray(100000, 'x'));
-        home.writeFile(QStringLiteral("TempDB.MDB.rebuild-AbC123-journal"), "journal");
-        ScriptedDialogue dialogue;
-        QVERIFY(repairAndCompact(home.path(), game, kRepairRequest, kCompactRequest, dialogue, kNow));
-        QCOMPARE(filesIn(home), QStringList{"Arvenna.mdb"});
+        home.writeFile("TempDB.MDB.rebuild-AbC123", QByteArray(100000, 'x'));
+        home.writeFile("TempDB.MDB.rebuild-AbC123-journal", "journal");
+        QVERIFY(repairAndCompact(home.path(), home.addGameDatabase("Arvenna.mdb"), kRepairRequest, kCompactRequest,
+                                 dialogue, kNow));
+        QCOMPARE(filesIn(home), (QStringList{"Arvenna.mdb", "Damaged.mdb"}));
     }
 
     // A program killed mid-write left its journal: the engine rolls it back
@@ -233,22 +228,17 @@ private slots:
         TestHome home;
         const QString path = home.addGameDatabase("Arvenna.mdb");
         GameSession game;
-        QCOMPARE(game.open(QStringLiteral("Arvenna G2 [Arvenna.mdb]"), path),
-                 GameSession::OpenResult::Opened);
+        QCOMPARE(game.open("Arvenna G2 [Arvenna.mdb]", path), GameSession::OpenResult::Opened);
         ScriptedDialogue dialogue;
         dialogue.answers.enqueue(DialogueAnswer::No);
         QCOMPARE(purgeOpenDatabase(game, dialogue), PurgeResult::Declined);
-        QVERIFY(game.isOpen());
-        QVERIFY(QFile::exists(path));
+        QVERIFY(game.isOpen() && QFile::exists(path));
         QCOMPARE(dialogue.shown.first(),
-                 (ScriptedDialogue::Shown{"Accept Copy",
-                                          "With this action the current database [" + path
-                                              + "] will be deleted, are you sure ?",
+                 (ScriptedDialogue::Shown{"Accept Copy", "With this action the current database [" + path
+                                                             + "] will be deleted, are you sure ?",
                                           MessageIcon::Critical}));
-
         QCOMPARE(purgeOpenDatabase(game, dialogue), PurgeResult::Deleted);
-        QVERIFY(!game.isOpen());
-        QVERIFY(!QFile::exists(path));
+        QVERIFY(!game.isOpen() && !QFile::exists(path));
         QCOMPARE(game.CurrentDBName, QString());
     }
 };

@@ -58,8 +58,8 @@ private slots:
         QCOMPARE(lists.LocalSkill.selected, -1);
 
         QCOMPARE(model.UndergroundRow, qint16(100));
-        QCOMPARE(model.TerrainsByDesc.Item(QStringLiteral("Hades")).TerrainId, qint16(9));
-        QCOMPARE(model.Continents.Item(QStringLiteral("2")).ContinentName, QStringLiteral("Fen"));
+        QCOMPARE(model.TerrainsByDesc.Item("Hades").TerrainId, qint16(9));
+        QCOMPARE(model.Continents.Item("2").ContinentName, QStringLiteral("Fen"));
         QCOMPARE(legendText(lists.legend),
                  (QStringList{"Forest #008000", "Great Sea #000080", "Plain #00ff00", "Desert #ffff00",
                               "Mountain #808000", "Swamp #008080", "Cloudland #00ffff", "Tunnel #808080",

@@ -73,30 +73,15 @@ void leaveHotJournal(const QString& path)
 
 QString integrityCheck(const QString& path)
 {
-    Database db = Database::open(path);
-    RecordSet rows = db.openRecordSet(QStringLiteral("PRAGMA integrity_check"), RecordSetType::Snapshot);
-    QStringList found;
-    for (; !rows.isEOF(); rows.moveNext())
-        found << rows.value(QStringLiteral("integrity_check")).toString();
-    return found.join(QLatin1Char('\n'));
+    return queryRows(path, QStringLiteral("PRAGMA integrity_check")).join(QLatin1Char('\n'));
 }
 
 QStringList rowCounts(const QString& path)
 {
-    Database db = Database::open(path);
-    QStringList tables;
-    {
-        RecordSet names = db.openRecordSet(
-            QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"), RecordSetType::Snapshot);
-        for (; !names.isEOF(); names.moveNext())
-            tables << names.text(QStringLiteral("name"));
-    }
     QStringList counts;
-    for (const QString& table : tables) {
-        RecordSet count = db.openRecordSet(QStringLiteral("SELECT count(*) AS n FROM \"%1\"").arg(table),
-                                           RecordSetType::Snapshot);
-        counts << table + QLatin1Char('=') + count.value(QStringLiteral("n")).toString();
-    }
+    for (const QString& table :
+         queryRows(path, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name")))
+        counts << table + QLatin1Char('=') + queryRows(path, QStringLiteral("SELECT count(*) FROM \"%1\"").arg(table)).constFirst();
     return counts;
 }
 

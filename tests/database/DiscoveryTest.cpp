@@ -3,8 +3,12 @@
 #include "DatabaseDamage.h"
 #include "ScriptedDialogue.h"
 #include "TestHome.h"
-#include "database/Database.h"
 #include "database/DatabaseDiscovery.h"
+#include "database/DatabaseError.h"
+#include "database/GameSession.h"
+#include "model/MapModel.h"
+#include "view/GameOpening.h"
+#include "view/MapView.h"
 
 #include <QtTest>
 
@@ -14,14 +18,7 @@ namespace {
 const QString kTooOld = QStringLiteral(
     "The Database version is too old to be used by this version, please request an update.");
 const QString kVersionTitle = QStringLiteral("Database Version...?");
-
-int maintenanceRows(const QString& path)
-{
-    Database db = Database::open(path);
-    RecordSet rows = db.openRecordSet(QStringLiteral("SELECT * FROM DATABASEMAINT"), RecordSetType::Snapshot);
-    rows.moveLast();
-    return rows.recordCount();
-}
+const QDateTime kNow(QDate(2026, 6, 1), QTime(12, 0));
 } // namespace
 
 class DiscoveryTest : public QObject {
@@ -31,8 +28,8 @@ private slots:
     void listsBothGames()
     {
         TestHome home;
-        home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        home.addGameDatabase(QStringLiteral("Quorvane.mdb"));
+        home.addGameDatabase("Arvenna.mdb");
+        home.addGameDatabase("Quorvane.mdb");
         ScriptedDialogue dialogue;
         DatabaseMenus menus;
         QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
@@ -45,7 +42,7 @@ private slots:
         QCOMPARE(dialogue.shown.size(), 0);
 
         // A second run lists exactly what is there now.
-        QVERIFY(QFile::remove(home.file(QStringLiteral("Quorvane.mdb"))));
+        QVERIFY(QFile::remove(home.file("Quorvane.mdb")));
         QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
         QCOMPARE(menus.RepHead, QStringList{"Arvenna G2 [Arvenna.mdb]"});
         QCOMPARE(menus.CompDBItem, QStringList{"Arvenna G2 [Arvenna.mdb]"});
@@ -57,121 +54,135 @@ private slots:
         QCOMPARE(menus.paths, QStringList{home.file("Arvenna.mdb")});
 
         // Once the last usable database is gone, no entry names it any more.
-        home.writeFile(QStringLiteral("Broken.mdb"), "not a database");
-        QVERIFY(QFile::remove(home.file(QStringLiteral("Arvenna.mdb"))));
+        home.writeFile("Broken.mdb", "not a database");
+        QVERIFY(QFile::remove(home.file("Arvenna.mdb")));
         QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
         QCOMPARE(menus, DatabaseMenus{});
     }
 
+    // The menus and the opening refuse the same databases, the files stay as
+    // they were; the format version is compared as a number and the newest
+    // SETUP row decides.
     void refusesBadDatabasesAndListsTheRest()
     {
         TestHome home;
-        home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        home.writeFile(QStringLiteral("Bad.mdb"), "This is not a database at all.\n");
-        const QString noSetup = home.addGameDatabase(QStringLiteral("Arvenna.mdb"), QStringLiteral("NoSetup.mdb"));
-        runSql(noSetup, QStringLiteral("DROP TABLE SETUP"));
-        const QString emptySetup = home.addGameDatabase(QStringLiteral("Arvenna.mdb"), QStringLiteral("EmptySetup.mdb"));
-        runSql(emptySetup, QStringLiteral("DELETE FROM SETUP"));
-        const QString old = home.addGameDatabase(QStringLiteral("Arvenna.mdb"), QStringLiteral("Old.mdb"));
-        runSql(old, QStringLiteral("UPDATE SETUP SET MDBVers = 5"));
-        const QString nullVersion = home.addGameDatabase(QStringLiteral("Quorvane.mdb"), QStringLiteral("Null.MDB"));
-        runSql(nullVersion, QStringLiteral("UPDATE SETUP SET MDBVers = NULL"));
-        // The newest SETUP row decides.
-        const QString upgraded = home.addGameDatabase(QStringLiteral("Quorvane.mdb"), QStringLiteral("Upgraded.mdb"));
-        runSql(upgraded, QStringLiteral("UPDATE SETUP SET MDBVers = 5, DateRow = '2020-01-01T00:00:00';"
-                                        "INSERT INTO SETUP VALUES ('QVR game 3', 'QVR', 3, '2026-02-01T00:00:00', 6)"));
-        QMap<QString, QByteArray> before;
-        for (const char* name : {"Bad.mdb", "NoSetup.mdb", "EmptySetup.mdb", "Old.mdb", "Null.MDB"})
-            before[name] = fileBytes(home.file(name));
+        home.addGameDatabase("Arvenna.mdb");
+        home.writeFile("Bad.mdb", "This is not a database at all.\n");
+        runSql(home.addGameDatabase("Arvenna.mdb", "EmptySetup.mdb"), "DELETE FROM SETUP");
+        runSql(home.addGameDatabase("Arvenna.mdb", "NoSetup.mdb"), "DROP TABLE SETUP");
+        runSql(home.addGameDatabase("Quorvane.mdb", "Upgraded.mdb"),
+               "UPDATE SETUP SET MDBVers = 5, DateRow = '2020-01-01T00:00:00';"
+               "INSERT INTO SETUP VALUES ('QVR game 3', 'QVR', 3, '2026-02-01T00:00:00', 6)");
+        const QStringList versions{"5.9", "6", "5.5", "6.5", "NULL", "'six'"};
+        for (qsizetype i = 0; i < versions.size(); ++i)
+            runSql(home.addGameDatabase("Quorvane.mdb", QStringLiteral("V%1.MDB").arg(i)),
+                   "UPDATE SETUP SET MDBVers = " + versions.at(i));
+        const QStringList files = QDir(home.path()).entryList(QDir::Files);
+        QList<QByteArray> before;
+        for (const QString& file : files)
+            before << fileBytes(home.file(file));
 
         ScriptedDialogue dialogue;
         DatabaseMenus menus;
         QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
-        QCOMPARE(menus.RepHead, (QStringList{"Arvenna G2 [Arvenna.mdb]", "QVR game 3 [Upgraded.mdb]"}));
-        using Shown = ScriptedDialogue::Shown;
-        const QList<Shown> expected{
-            {kVersionTitle, kTooOld, MessageIcon::Critical}, // Bad.mdb
-            {kVersionTitle, kTooOld, MessageIcon::Critical}, // NoSetup.mdb
-            {kVersionTitle, QStringLiteral("Error with : ") + home.file(QStringLiteral("Null.MDB")) + "\n" + kTooOld,
-             MessageIcon::Critical},
-            {kVersionTitle, QStringLiteral("Error with : ") + home.file(QStringLiteral("Old.mdb")) + "\n" + kTooOld,
-             MessageIcon::Critical},
-        };
-        QCOMPARE(dialogue.shown, expected);
-        for (auto it = before.cbegin(); it != before.cend(); ++it)
-            QCOMPARE(fileBytes(home.file(it.key())), it.value());
+        QCOMPARE(menus.RepHead, (QStringList{"Arvenna G2 [Arvenna.mdb]", "QVR game 3 [Upgraded.mdb]",
+                                             "QVR game 1 [V1.MDB]", "QVR game 1 [V3.MDB]"}));
+        const auto tooOld = [&](const char* name) { return "Error with : " + home.file(name) + "\n" + kTooOld; };
+        QCOMPARE(dialogue.shown, (QList<ScriptedDialogue::Shown>{
+                                     {kVersionTitle, kTooOld, MessageIcon::Critical}, // Bad.mdb
+                                     {kVersionTitle, kTooOld, MessageIcon::Critical}, // NoSetup.mdb
+                                     {kVersionTitle, tooOld("V0.MDB"), MessageIcon::Critical},
+                                     {kVersionTitle, tooOld("V2.MDB"), MessageIcon::Critical},
+                                     {kVersionTitle, tooOld("V4.MDB"), MessageIcon::Critical},
+                                     {kVersionTitle, tooOld("V5.MDB"), MessageIcon::Critical}}));
+
+        QStringList opened;
+        for (const char* name : {"EmptySetup.mdb", "Upgraded.mdb", "V0.MDB", "V1.MDB", "V2.MDB", "V3.MDB", "V4.MDB",
+                                 "V5.MDB"}) {
+            GameSession game;
+            MapModel model;
+            MapView view;
+            try {
+                QCOMPARE(openGame(home.file(name), game, model, view), GameSession::OpenResult::Opened);
+                opened << QStringLiteral("opened");
+            } catch (const DatabaseError& error) {
+                opened << error.message();
+                QVERIFY(!game.isOpen());
+            }
+        }
+        QCOMPARE(opened, (QStringList{"The database [" + home.file("EmptySetup.mdb") + "] holds no game description.",
+                                      "opened", tooOld("V0.MDB"), "opened", tooOld("V2.MDB"), "opened",
+                                      tooOld("V4.MDB"), tooOld("V5.MDB")}));
+        for (qsizetype i = 0; i < files.size(); ++i)
+            QCOMPARE(fileBytes(home.file(files.at(i))), before.at(i));
     }
 
     // A database another program holds is in use, not too old.
     void databaseInUseIsSaidToBe()
     {
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QString path = home.addGameDatabase("Arvenna.mdb");
         OtherProgram holder(path);
-        QVERIFY(holder.run(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE")));
-        QVERIFY(holder.run(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(holder.run("PRAGMA locking_mode = EXCLUSIVE"));
+        QVERIFY(holder.run("BEGIN EXCLUSIVE"));
         const QString inUse = "The Database is in use by another program, please try again later.\n[" + path + "]";
         ScriptedDialogue dialogue;
         DatabaseMenus menus;
         QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
         QCOMPARE(menus, DatabaseMenus{});
         QCOMPARE(dialogue.shown, (QList<ScriptedDialogue::Shown>{{"MapViewer", inUse, MessageIcon::Warning}}));
-        const CliRun run = runCli({QStringLiteral("list"), QStringLiteral("--home"), home.path()});
+        const CliRun run = runCli({"list", "--home", home.path()});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, inUse + "\n");
     }
 
-    void nothingUsableKeepsTheFirstEntry()
+    void noDatabaseFileIsSaid()
     {
         TestHome home;
-        home.writeFile(QStringLiteral("Bad.mdb"), "garbage");
+        home.writeFile("notes.txt", "no databases here");
+        home.writeFile("TempDB.MDB", "a stale work file is not a game");
         ScriptedDialogue dialogue;
         DatabaseMenus menus;
-        QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);
-        QCOMPARE(menus, DatabaseMenus());
-
-        TestHome empty;
-        empty.writeFile(QStringLiteral("notes.txt"), "no databases here");
-        empty.writeFile(QStringLiteral("TempDB.MDB"), "a stale work file is not a game");
-        ScriptedDialogue none;
-        QCOMPARE(discoverDatabases(empty.path(), menus, none), DiscoveryOutcome::NoDatabaseFile);
-        QCOMPARE(none.texts(), QStringList{"Could not find any database, location must be the same as database"});
+        QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::NoDatabaseFile);
+        QCOMPARE(dialogue.texts(), QStringList{"Could not find any database, location must be the same as database"});
     }
 
     void repairsWhenTheLastRepairIsTooOld_data()
     {
         QTest::addColumn<QString>("maintenance");
-        QTest::addColumn<int>("rowsAfter");
-        const QDateTime now(QDate(2026, 6, 1), QTime(12, 0));
-        auto stamp = [](const QDateTime& t) { return t.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")); };
-        QTest::newRow("no history") << QString() << 0;
-        QTest::newRow("no repair date") << QStringLiteral("INSERT INTO DATABASEMAINT VALUES (NULL, '2026-01-01T00:00:00')") << 1;
-        QTest::newRow("59 days") << QStringLiteral("INSERT INTO DATABASEMAINT VALUES ('%1', NULL)").arg(stamp(now.addDays(-59))) << 1;
-        QTest::newRow("60 days and a minute")
-            << QStringLiteral("INSERT INTO DATABASEMAINT VALUES ('%1', NULL)").arg(stamp(now.addDays(-60).addSecs(-60))) << 2;
+        QTest::addColumn<bool>("repaired");
+        const auto row = [](const QDateTime& repair) {
+            return QStringLiteral("INSERT INTO DATABASEMAINT VALUES ('%1', NULL)").arg(repair.toString(Qt::ISODate));
+        };
+        QTest::newRow("no history") << QString() << false;
+        QTest::newRow("no repair date") << "INSERT INTO DATABASEMAINT VALUES (NULL, '2026-01-01T00:00:00')" << false;
+        QTest::newRow("59 days") << row(kNow.addDays(-59)) << false;
+        QTest::newRow("60 days and a minute") << row(kNow.addDays(-60).addSecs(-60)) << true;
     }
 
     void repairsWhenTheLastRepairIsTooOld()
     {
         QFETCH(QString, maintenance);
-        QFETCH(int, rowsAfter);
+        QFETCH(bool, repaired);
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        if (!maintenance.isEmpty())
-            runSql(path, maintenance);
+        const QString path = home.addGameDatabase("Arvenna.mdb");
+        runSql(path, maintenance);
+        const QStringList history = queryRows(path, "SELECT * FROM DATABASEMAINT");
         ScriptedDialogue dialogue;
         DatabaseMenus menus;
-        discoverDatabases(home.path(), menus, dialogue, QDateTime(QDate(2026, 6, 1), QTime(12, 0)));
-        QCOMPARE(maintenanceRows(path), rowsAfter);
+        discoverDatabases(home.path(), menus, dialogue, kNow);
         QCOMPARE(menus.RepHead, QStringList{"Arvenna G2 [Arvenna.mdb]"});
-        if (rowsAfter == 2) {
-            QCOMPARE(dialogue.texts(),
-                     (QStringList{"The Database has not been repaired for more than 60 days, this will be done now!\n["
-                                      + path + "]",
-                                  "Process completed Sucessfully!\n[" + path + "]"}));
-        } else {
+        if (!repaired) {
+            QCOMPARE(queryRows(path, "SELECT * FROM DATABASEMAINT"), history);
             QCOMPARE(dialogue.shown.size(), 0);
+            return;
         }
+        QCOMPARE(queryRows(path, "SELECT * FROM DATABASEMAINT ORDER BY rowid"),
+                 history + QStringList{kNow.toString(Qt::ISODate) + "|" + kNow.toString(Qt::ISODate)});
+        QCOMPARE(dialogue.texts(),
+                 (QStringList{"The Database has not been repaired for more than 60 days, this will be done now!\n["
+                                  + path + "]",
+                              "Process completed Sucessfully!\n[" + path + "]"}));
     }
 };
 

@@ -4,7 +4,6 @@
 #include "DatabaseDamage.h"
 #include "ScriptedDialogue.h"
 #include "TestHome.h"
-#include "database/Database.h"
 #include "database/GameSession.h"
 #include "database/Maintenance.h"
 #include "database/Purge.h"
@@ -16,23 +15,6 @@ using namespace arvenna;
 namespace {
 const QDateTime kNow(QDate(2026, 6, 1), QTime(12, 0));
 const QString kEarlier = QStringLiteral("2026-01-02T03:04:05");
-
-// DBRepair and DBCompact of every row, newest repair first.
-QStringList maintenanceRows(const QString& path)
-{
-    Database db = Database::open(path);
-    RecordSet rows = db.openRecordSet(QStringLiteral("SELECT * FROM DATABASEMAINT ORDER BY DBREPAIR DESC, rowid DESC"),
-                                      RecordSetType::Snapshot);
-    QStringList result;
-    for (; !rows.isEOF(); rows.moveNext())
-        result << rows.text(QStringLiteral("DBRepair")) + "|" + rows.text(QStringLiteral("DBCompact"));
-    return result;
-}
-
-QStringList workFiles(const TestHome& home)
-{
-    return QDir(home.path()).entryList({QStringLiteral("TempDB*")}, QDir::Files);
-}
 
 QStringList filesIn(const TestHome& home)
 {
@@ -61,67 +43,61 @@ private slots:
     void eachRunAddsItsRow()
     {
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        const QString now = kNow.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+        const QString path = home.addGameDatabase("Arvenna.mdb");
+        const auto at = [](int seconds) { return kNow.addSecs(seconds).toString(Qt::ISODate); };
         ScriptedDialogue dialogue;
-
         QVERIFY(repairAndCompact(home.path(), path, kRepairRequest, QString(), dialogue, kNow));
-        QCOMPARE(maintenanceRows(path), QStringList{now + "|"});
+        QCOMPARE(queryRows(path, "SELECT * FROM DATABASEMAINT"), QStringList{at(0) + "|NULL"});
 
+        // Each step stamps its own date and carries the other one over.
         runSql(path, QStringLiteral("DELETE FROM DATABASEMAINT; INSERT INTO DATABASEMAINT VALUES ('%1', '%1')").arg(kEarlier));
         QVERIFY(repairAndCompact(home.path(), path, QString(), kCompactRequest, dialogue, kNow));
-        QCOMPARE(maintenanceRows(path).first(), kEarlier + "|" + now);
         QVERIFY(repairAndCompact(home.path(), path, kRepairRequest, QString(), dialogue, kNow.addSecs(60)));
-        QCOMPARE(maintenanceRows(path).first(), kNow.addSecs(60).toString(Qt::ISODate) + "|" + now);
         QVERIFY(repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow.addSecs(120)));
-        QCOMPARE(maintenanceRows(path).size(), 4);
-
-        QCOMPARE(workFiles(home), QStringList());
+        QCOMPARE(queryRows(path, "SELECT * FROM DATABASEMAINT ORDER BY rowid"),
+                 (QStringList{kEarlier + "|" + kEarlier, kEarlier + "|" + at(0), at(60) + "|" + at(0),
+                              at(120) + "|" + at(120)}));
+        QCOMPARE(filesIn(home), QStringList{"Arvenna.mdb"});
         QCOMPARE(dialogue.shown.last(),
                  (ScriptedDialogue::Shown{"Database Repair...?", "Process completed Sucessfully!\n[" + path + "]",
                                           MessageIcon::Information}));
     }
 
+    // A failed run leaves the file as it was: a damaged file, or a database
+    // named like a work file (refused, never taken for one). Work and
+    // rebuild files that interrupted runs left are cleared.
     void failureLeavesTheFileAsItWas()
     {
         TestHome home;
         QByteArray damaged("SQLite format 3", 16);
         damaged += QByteArray(4096, char(0x77));
-        home.writeFile(QStringLiteral("Damaged.mdb"), damaged);
-        home.writeFile(QStringLiteral("TempDB1.MDB"), "stale work file of an interrupted run");
-        const QString path = home.file(QStringLiteral("Damaged.mdb"));
+        home.writeFile("Damaged.mdb", damaged);
+        home.writeFile("TempDB1.MDB", "stale work file of an interrupted run");
+        const QString path = home.file("Damaged.mdb");
         ScriptedDialogue dialogue;
         const MaintenanceResult result = repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow);
         QVERIFY(!result);
         QCOMPARE(result.failureReason, QStringLiteral("The file is not a database."));
         QCOMPARE(fileBytes(path), damaged);
-        QCOMPARE(workFiles(home), QStringList());
+        QCOMPARE(filesIn(home), QStringList{"Damaged.mdb"});
         QCOMPARE(dialogue.shown,
                  (QList<ScriptedDialogue::Shown>{{"Database Repair...?", failureMessage(path), MessageIcon::Critical}}));
-    }
 
-    // A database named like a work file is refused, never taken for one;
-    // work and rebuild files that interrupted runs left are cleared.
-    void workFilesAreRefusedAndCleared()
-    {
-        TestHome home;
-        const QString game = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
-        for (const QString& name : {QStringLiteral("TempDB1.MDB"), QStringLiteral("tempdb.mdb")}) {
-            const QString path = home.addGameDatabase(QStringLiteral("Quorvane.mdb"), name);
-            const QByteArray before = fileBytes(path);
-            ScriptedDialogue dialogue;
-            QVERIFY(!compactFromMenu(home.path(), path, dialogue));
-            const CliRun run = runCli({QStringLiteral("repair"), path, QStringLiteral("--home"), home.path()});
+        for (const char* name : {"TempDB1.MDB", "tempdb.mdb"}) {
+            const QString work = home.addGameDatabase("Quorvane.mdb", name);
+            const QByteArray before = fileBytes(work);
+            QVERIFY(!compactFromMenu(home.path(), work, dialogue));
+            const CliRun run = runCli({"repair", work, "--home", home.path()});
             QCOMPARE(run.status, 1);
-            QCOMPARE(run.err, failureMessage(path)
+            QCOMPARE(run.err, failureMessage(work)
                                   + "\nThe file is named like a work file of maintenance (TempDB.MDB, TempDB1.MDB).\n");
-            QCOMPARE(fileBytes(path), before);
+            QCOMPARE(fileBytes(work), before);
         }
-        home.writeFile(QStringLiteral("TempDB.MDB.rebuild-AbC123"), QByteArray(100000, 'x'));
-        home.writeFile(QStringLiteral("TempDB.MDB.rebuild-AbC123-journal"), "journal");
-        ScriptedDialogue dialogue;
-        QVERIFY(repairAndCompact(home.path(), game, kRepairRequest, kCompactRequest, dialogue, kNow));
-        QCOMPARE(filesIn(home), QStringList{"Arvenna.mdb"});
+        home.writeFile("TempDB.MDB.rebuild-AbC123", QByteArray(100000, 'x'));
+        home.writeFile("TempDB.MDB.rebuild-AbC123-journal", "journal");
+        QVERIFY(repairAndCompact(home.path(), home.addGameDatabase("Arvenna.mdb"), kRepairRequest, kCompactRequest,
+                                 dialogue, kNow));
+        QCOMPARE(filesIn(home), (QStringList{"Arvenna.mdb", "Damaged.mdb"}));
     }
 
     // A program killed mid-write left its journal: the engine rolls it back
@@ -129,7 +105,7 @@ private slots:
     void leftoverJournalIsRolledBackFirst()
     {
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QString path = home.addGameDatabase("Arvenna.mdb");
         addProvinces(path, 3000);
         const QStringList counts = rowCounts(path);
         for (const auto& [repair, compact] : {std::pair{kRepairRequest, QString()}, std::pair{QString(), kCompactRequest}}) {
@@ -145,28 +121,22 @@ private slots:
 
     // Another program inside a transaction keeps the file: maintenance
     // waits a little, refuses, and the other program's commit goes through.
-    // A connection merely open (the desktop program's map) writes on after.
     void anotherProgramsTransactionIsRespected()
     {
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QString path = home.addGameDatabase("Arvenna.mdb");
         OtherProgram writer(path);
-        QVERIFY(writer.run(QStringLiteral("BEGIN IMMEDIATE")));
-        QVERIFY(writer.run(QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('theirs')")));
+        QVERIFY(writer.run("BEGIN IMMEDIATE"));
+        QVERIFY(writer.run("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('theirs')"));
         const QByteArray before = fileBytes(path);
         ScriptedDialogue dialogue;
         QCOMPARE(repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow).failureReason, kInUse);
-        const CliRun run = runCli({QStringLiteral("compact"), path, QStringLiteral("--home"), home.path()});
+        const CliRun run = runCli({"compact", path, "--home", home.path()});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.err, failureMessage(path) + "\n" + kInUse + "\n");
         QCOMPARE(fileBytes(path), before);
-        QVERIFY(writer.run(QStringLiteral("COMMIT")));
-
-        QVERIFY(compactFromMenu(home.path(), path, dialogue));
-        QVERIFY(writer.run(QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('after')")));
-        QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
-        const QStringList counts = rowCounts(path);
-        QVERIFY(counts.contains(QStringLiteral("PROVINCIAS=2")) && counts.contains(QStringLiteral("DATABASEMAINT=1")));
+        QVERIFY(writer.run("COMMIT"));
+        QCOMPARE(queryRows(path, "SELECT PROVINCIANAME FROM PROVINCIAS"), QStringList{"theirs"});
     }
 
     // A database in write-ahead mode that another program has open (reading
@@ -174,7 +144,7 @@ private slots:
     void openWriteAheadDatabaseIsRefused()
     {
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QString path = home.addGameDatabase("Arvenna.mdb");
         addProvinces(path, 500);
         const QStringList counts = rowCounts(path);
         ScriptedDialogue dialogue;
@@ -190,7 +160,7 @@ private slots:
             QCOMPARE(result.failureReason, kInUse);
             QCOMPARE(fileBytes(path), file);
             QCOMPARE(fileBytes(path + "-wal"), log);
-            QVERIFY(writer.run(QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('theirs')")));
+            QVERIFY(writer.run("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('theirs')"));
         }
         QVERIFY(compactFromMenu(home.path(), path, dialogue));
         QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
@@ -206,8 +176,9 @@ private slots:
     void lossesAreReported()
     {
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QString path = home.addGameDatabase("Arvenna.mdb");
         addProvinces(path, 3000);
+        const QStringList counts = rowCounts(path);
         const QList<LeafPage> leaves = leafPages(path, QStringLiteral("PROVINCIAS"));
         const qint64 lost = leaves.at(3).rows + leaves.at(leaves.size() / 2).rows;
         damagePage(path, leaves.at(3).page);
@@ -225,8 +196,9 @@ private slots:
                       MessageIcon::Warning}}));
         QCOMPARE(fileBytes(path + ".damaged"), damaged);
         QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
-        QVERIFY(rowCounts(path).contains(QStringLiteral("PROVINCIAS=%1").arg(3000 - lost)));
-        QCOMPARE(maintenanceRows(path).size(), 1);
+        QStringList expected = afterOneRun(counts);
+        expected.replaceInStrings("PROVINCIAS=3000", QStringLiteral("PROVINCIAS=%1").arg(3000 - lost));
+        QCOMPARE(rowCounts(path), expected);
 
         // A table with nothing readable fails the repair; the file stays.
         damagePage(path, rootPage(path, QStringLiteral("PROVINCIAS")));
@@ -238,39 +210,35 @@ private slots:
         QCOMPARE(filesIn(home), (QStringList{"Arvenna.mdb", "Arvenna.mdb.damaged"}));
     }
 
+    // An entry without a database ("No Database Found") does nothing.
     void menuEntriesNameTheirFile()
     {
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Quorvane.mdb"));
+        const QString path = home.addGameDatabase("Quorvane.mdb");
         ScriptedDialogue dialogue;
         QVERIFY(!repairFromMenu(home.path(), QString(), dialogue));
+        QVERIFY(!compactFromMenu(home.path(), QString(), dialogue));
         QCOMPARE(dialogue.shown.size(), 0);
-        QVERIFY(compactFromMenu(home.path(), home.file(QStringLiteral("Quorvane.mdb")), dialogue));
-        QVERIFY(repairFromMenu(home.path(), home.file(QStringLiteral("Quorvane.mdb")), dialogue));
-        QCOMPARE(maintenanceRows(path).size(), 2);
+        QVERIFY(repairFromMenu(home.path(), path, dialogue));
+        QCOMPARE(queryRows(path, "SELECT DBRepair IS NOT NULL, DBCompact FROM DATABASEMAINT"), QStringList{"1|NULL"});
     }
 
     void purgeAsksFirst()
     {
         TestHome home;
-        const QString path = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QString path = home.addGameDatabase("Arvenna.mdb");
         GameSession game;
-        QCOMPARE(game.open(QStringLiteral("Arvenna G2 [Arvenna.mdb]"), path),
-                 GameSession::OpenResult::Opened);
+        QCOMPARE(game.open("Arvenna G2 [Arvenna.mdb]", path), GameSession::OpenResult::Opened);
         ScriptedDialogue dialogue;
         dialogue.answers.enqueue(DialogueAnswer::No);
         QCOMPARE(purgeOpenDatabase(game, dialogue), PurgeResult::Declined);
-        QVERIFY(game.isOpen());
-        QVERIFY(QFile::exists(path));
+        QVERIFY(game.isOpen() && QFile::exists(path));
         QCOMPARE(dialogue.shown.first(),
-                 (ScriptedDialogue::Shown{"Accept Copy",
-                                          "With this action the current database [" + path
-                                              + "] will be deleted, are you sure ?",
+                 (ScriptedDialogue::Shown{"Accept Copy", "With this action the current database [" + path
+                                                             + "] will be deleted, are you sure ?",
                                           MessageIcon::Critical}));
-
         QCOMPARE(purgeOpenDatabase(game, dialogue), PurgeResult::Deleted);
-        QVERIFY(!game.isOpen());
-        QVERIFY(!QFile::exists(path));
+        QVERIFY(!game.isOpen() && !QFile::exists(path));
         QCOMPARE(game.CurrentDBName, QString());
     }
 };

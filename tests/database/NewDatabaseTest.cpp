@@ -2,7 +2,6 @@
 #include "CliRun.h"
 #include "ScriptedDialogue.h"
 #include "TestHome.h"
-#include "database/Database.h"
 #include "database/DatabaseDiscovery.h"
 #include "database/NewDatabase.h"
 
@@ -39,9 +38,9 @@ struct Templates {
             "INSERT INTO CONTINENTES (CONTDESCRIPTION) VALUES ('North');"
             "INSERT INTO MARKETTRANSACTIONS (LocalID) VALUES (1);"
             "UPDATE SETTINGS SET SettingValue = '7' WHERE SETTINGCODE = 'STARTX'");
-        runSql(home.addGameDatabase(QStringLiteral("Arvenna.mdb")), knowledge);
+        runSql(home.addGameDatabase("Arvenna.mdb"), knowledge);
         if (withVariant)
-            runSql(home.addGameDatabase(QStringLiteral("Quorvane.mdb")), knowledge);
+            runSql(home.addGameDatabase("Quorvane.mdb"), knowledge);
     }
 
     DatabaseMenus menus() const
@@ -55,30 +54,16 @@ struct Templates {
     QStringList files() const { return QDir(home.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 };
 
-QStringList rows(const QString& path, const QString& sql)
-{
-    Database database = Database::open(path);
-    RecordSet set = database.openRecordSet(sql, RecordSetType::Snapshot);
-    QStringList result;
-    for (; !set.isEOF(); set.moveNext()) {
-        QStringList values;
-        for (const QString& field : set.fieldNames())
-            values << set.value(field).toString();
-        result << values.join(QLatin1Char('|'));
-    }
-    return result;
-}
-
 // Every table's row count, and the rows of the reference tables.
 QStringList content(const QString& path)
 {
     QStringList result;
-    for (const QString& table : rows(path, "SELECT name FROM sqlite_master WHERE type = 'table' AND name <> "
+    for (const QString& table : queryRows(path, "SELECT name FROM sqlite_master WHERE type = 'table' AND name <> "
                                            "'sqlite_sequence' ORDER BY name"))
-        result << table + QLatin1Char('=') + rows(path, "SELECT COUNT(*) FROM " + table).constFirst();
+        result << table + QLatin1Char('=') + queryRows(path, "SELECT COUNT(*) FROM " + table).constFirst();
     for (const char* table : {"CELLSX", "CELLSY", "TERRAIN", "LOCATIONTYPE", "INNERTYPES", "SKILLS", "ITEMS",
                                  "SETTINGS", "DATABASEMAINT"})
-        result += rows(path, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
+        result += queryRows(path, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
     return result;
 }
 
@@ -105,10 +90,9 @@ private slots:
         QFETCH(QString, gameType);
         Templates templates;
         ScriptedDialogue dialogue;
-        dialogue.textAnswers << QStringLiteral("Game7") << QStringLiteral("x") << type << QStringLiteral("0")
-                             << QStringLiteral("-3") << QStringLiteral("40000") << QStringLiteral(" 7 ");
+        dialogue.textAnswers << "Game7" << "x" << type << "0" << "-3" << "40000" << " 7 ";
         QVERIFY(createDatabaseFromTemplate(templates.home.path(), templates.menus(), dialogue));
-        const QString created = templates.home.file(QStringLiteral("Game7.MDB"));
+        const QString created = templates.home.file("Game7.MDB");
         QCOMPARE(dialogue.shown,
                  (QList<ScriptedDialogue::Shown>{
                      prompt(kNamePrompt), prompt(kTypePrompt), prompt(kTypePrompt), prompt(kNumberPrompt),
@@ -118,8 +102,8 @@ private slots:
                           + QDir::toNativeSeparators(created) + "\n Game Type = " + gameType + "\n Game Number = 7",
                       MessageIcon::Critical}}));
 
-        QCOMPARE(rows(created, "SELECT DATABASEDESC, GAMETYPE, GAMENO, MDBVers FROM SETUP"), QStringList{setup});
-        QVERIFY(QDateTime::fromString(rows(created, "SELECT DateRow FROM SETUP").constFirst(), Qt::ISODate).isValid());
+        QCOMPARE(queryRows(created, "SELECT DATABASEDESC, GAMETYPE, GAMENO, MDBVers FROM SETUP"), QStringList{setup});
+        QVERIFY(QDateTime::fromString(queryRows(created, "SELECT DateRow FROM SETUP").constFirst(), Qt::ISODate).isValid());
         // The template's content, its game knowledge emptied.
         const QStringList emptied{"ALLIANCES", "CHARACTERS", "CONTINENTES", "FACTIONS", "INNERLOCATIONS", "LOCALS",
                                   "MARKETTRANSACTIONS", "PROVINCIAS", "RULLERS"};
@@ -144,27 +128,16 @@ private slots:
         using Texts = QList<std::optional<QString>>;
         using Answers = QList<DialogueAnswer>;
         const QString aborting = kAborting.text;
+        const QString badName = "The name may not hold \"/\", \"\\\" or \"..\" nor be a work file's, Aborting operation";
         QTest::newRow("name cancelled") << Texts{std::nullopt} << Answers{} << aborting;
-        QTest::newRow("empty name") << Texts{QString()} << Answers{} << aborting;
-        QTest::newRow("path separator") << Texts{QStringLiteral("sub/Game")} << Answers{}
-                                        << "The name may not hold \"/\", \"\\\" or \"..\" nor be a work file's, "
-                                           "Aborting operation";
-        QTest::newRow("dot dot") << Texts{QStringLiteral("..")} << Answers{}
-                                 << "The name may not hold \"/\", \"\\\" or \"..\" nor be a work file's, "
-                                    "Aborting operation";
-        QTest::newRow("no replace") << Texts{QStringLiteral("Arvenna")} << Answers{DialogueAnswer::No} << aborting;
-        QTest::newRow("type cancelled") << Texts{QStringLiteral("Game7"), QStringLiteral("x"), std::nullopt}
-                                        << Answers{} << aborting;
-        QTest::newRow("empty type") << Texts{QStringLiteral("Game7"), QString()} << Answers{} << aborting;
-        QTest::newRow("no variant template") << Texts{QStringLiteral("Game7"), QStringLiteral("qvr")} << Answers{}
+        QTest::newRow("path separator") << Texts{"sub/Game"} << Answers{} << badName;
+        QTest::newRow("dot dot") << Texts{".."} << Answers{} << badName;
+        QTest::newRow("no replace") << Texts{"Arvenna"} << Answers{DialogueAnswer::No} << aborting;
+        QTest::newRow("type cancelled") << Texts{"Game7", "x", std::nullopt} << Answers{} << aborting;
+        QTest::newRow("no variant template") << Texts{"Game7", "qvr"} << Answers{}
                                              << "Template Database not available, Aborting operation";
-        QTest::newRow("number not a number") << Texts{QStringLiteral("Game7"), QStringLiteral("g"), QStringLiteral("7a")}
-                                             << Answers{} << aborting;
-        QTest::newRow("number cancelled") << Texts{QStringLiteral("Game7"), QStringLiteral("g"), QStringLiteral("0"),
-                                                   std::nullopt}
-                                          << Answers{} << aborting;
-        QTest::newRow("not accepted") << Texts{QStringLiteral("Game7"), QStringLiteral("g"), QStringLiteral("3")}
-                                      << Answers{DialogueAnswer::No} << "";
+        QTest::newRow("number not a number") << Texts{"Game7", "g", "7a"} << Answers{} << aborting;
+        QTest::newRow("not accepted") << Texts{"Game7", "g", "3"} << Answers{DialogueAnswer::No} << "";
     }
 
     void everyAbortLeavesNoNewFile()
@@ -174,7 +147,7 @@ private slots:
         QFETCH(QString, lastMessage);
         Templates templates(false);
         const QStringList before = templates.files();
-        const QByteArray template_ = fileBytes(templates.home.file(QStringLiteral("Arvenna.mdb")));
+        const QByteArray template_ = fileBytes(templates.home.file("Arvenna.mdb"));
         ScriptedDialogue dialogue;
         for (const auto& text : texts)
             dialogue.textAnswers << text;
@@ -182,7 +155,7 @@ private slots:
             dialogue.answers << answer;
         QVERIFY(!createDatabaseFromTemplate(templates.home.path(), templates.menus(), dialogue));
         QCOMPARE(templates.files(), before);
-        QCOMPARE(fileBytes(templates.home.file(QStringLiteral("Arvenna.mdb"))), template_);
+        QCOMPARE(fileBytes(templates.home.file("Arvenna.mdb")), template_);
         QVERIFY(dialogue.textAnswers.isEmpty());
         const ScriptedDialogue::Shown last = dialogue.shown.constLast();
         if (lastMessage.isEmpty())
@@ -194,18 +167,18 @@ private slots:
     void aReplacedDatabaseGoesOnlyForAFinishedOne()
     {
         Templates templates;
-        const QString game = templates.home.addGameDatabase(QStringLiteral("Quorvane.mdb"), QStringLiteral("Game7.MDB"));
+        const QString game = templates.home.addGameDatabase("Quorvane.mdb", "Game7.MDB");
         const QByteArray old = fileBytes(game);
         ScriptedDialogue dialogue;
-        dialogue.textAnswers << QStringLiteral("Game7") << std::nullopt;
+        dialogue.textAnswers << "Game7" << std::nullopt;
         QVERIFY(!createDatabaseFromTemplate(templates.home.path(), templates.menus(), dialogue));
         QCOMPARE(dialogue.shown.at(1),
                  (ScriptedDialogue::Shown{"Copy Database", "File exists, replace?", MessageIcon::Critical}));
         QCOMPARE(fileBytes(game), old);
 
-        dialogue.textAnswers << QStringLiteral("Game7") << QStringLiteral("g") << QStringLiteral("9");
+        dialogue.textAnswers << "Game7" << "g" << "9";
         QVERIFY(createDatabaseFromTemplate(templates.home.path(), templates.menus(), dialogue));
-        QCOMPARE(rows(game, "SELECT DATABASEDESC FROM SETUP"), QStringList{"Arvenna G9"});
+        QCOMPARE(queryRows(game, "SELECT DATABASEDESC FROM SETUP"), QStringList{"Arvenna G9"});
     }
 
     void noTemplateOrNoCopyCreatesNothing()
@@ -217,8 +190,8 @@ private slots:
 
         Templates templates;
         const DatabaseMenus menus = templates.menus();
-        QFile::remove(templates.home.file(QStringLiteral("Arvenna.mdb"))); // the template went away
-        dialogue.textAnswers << QStringLiteral("Game7") << QStringLiteral("g");
+        QFile::remove(templates.home.file("Arvenna.mdb")); // the template went away
+        dialogue.textAnswers << "Game7" << "g";
         QVERIFY(!createDatabaseFromTemplate(templates.home.path(), menus, dialogue));
         QCOMPARE(dialogue.shown.constLast(),
                  (ScriptedDialogue::Shown{"Error",
@@ -231,18 +204,19 @@ private slots:
     {
         Templates templates;
         const QString home = templates.home.path();
+        const QString side = templates.home.file("Side.MDB");
         CliRun run = runCli({"create", "--type", "qvr", "--number", "4", "Side", "--home", home});
         QCOMPARE(run.status, 0);
-        QCOMPARE(rows(templates.home.file("Side.MDB"), "SELECT DATABASEDESC, GAMETYPE, GAMENO, MDBVers FROM SETUP"),
+        QCOMPARE(queryRows(side, "SELECT DATABASEDESC, GAMETYPE, GAMENO, MDBVers FROM SETUP"),
                  QStringList{"QVR game 4|QVR|4|6"});
-        QCOMPARE(rows(templates.home.file("Side.MDB"), "SELECT COUNT(*) FROM PROVINCIAS"), QStringList{"0"});
+        QCOMPARE(queryRows(side, "SELECT COUNT(*) FROM PROVINCIAS"), QStringList{"0"});
 
         run = runCli({"create", "--type", "g", "--number", "5", "Side", "--home", home});
         QCOMPARE(run.status, 1);
-        QCOMPARE(rows(templates.home.file("Side.MDB"), "SELECT DATABASEDESC FROM SETUP"), QStringList{"QVR game 4"});
+        QCOMPARE(queryRows(side, "SELECT DATABASEDESC FROM SETUP"), QStringList{"QVR game 4"});
         run = runCli({"create", "--type", "g", "--number", "5", "Side", "--home", home, "--replace"});
         QCOMPARE(run.status, 0);
-        QCOMPARE(rows(templates.home.file("Side.MDB"), "SELECT DATABASEDESC FROM SETUP"), QStringList{"Arvenna G5"});
+        QCOMPARE(queryRows(side, "SELECT DATABASEDESC FROM SETUP"), QStringList{"Arvenna G5"});
 
         for (const QStringList& bad : {QStringList{"--type", "x", "--number", "5", "B"},
                                        QStringList{"--type", "g", "--number", "0", "B"},

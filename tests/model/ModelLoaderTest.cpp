@@ -106,9 +106,9 @@ private slots:
         QCOMPARE(observer.events, (QStringList{"started", "ab7 #00ff00", "ab8 #0000ff", "ab10 #000000",
                                                "ea3 #ff0000", "finished"}));
         QCOMPARE(model.Provinces.Count(), 5); // four and the fallback
-        QCOMPARE(model.Provinces.Item(QStringLiteral("ab09")).ProvinceName, QString()); // null terrain stays out
+        QCOMPARE(model.Provinces.Item("ab09").ProvinceName, QString()); // null terrain stays out
 
-        const ClassProvincia& green = model.Provinces.Item(QStringLiteral("ab7"));
+        const ClassProvincia& green = model.Provinces.Item("ab7");
         QCOMPARE((QStringList{green.ProvinceName, green.ProvinceCoordY, green.ProvinceCoordX, green.ProvinceNORTH,
                               green.ProvinceUP, green.ProvinceSOUTH, green.ProvinceComments}),
                  (QStringList{"Greenholt", "ab", "7", "aa07", "", "", ""}));
@@ -124,12 +124,12 @@ private slots:
 
         // Sea provinces hold no city and no market, whatever the database says.
         // A ruler id that names no ruler reads as none; unknown peasants as 0.
-        const ClassProvincia& sea = model.Provinces.Item(QStringLiteral("ab08"));
-        QCOMPARE(sea.ProvinceName, QStringLiteral("Saltway"));
-        QCOMPARE((QList<int>{sea.ProvinceRulerID, sea.ProvincePeasants}), (QList<int>{0, 0}));
-        QCOMPARE(sea.ClassLocation().LocationName, QString());
-        QCOMPARE(sea.ClassLocation().CollecMArketSell().Count(), 0);
-        QCOMPARE(model.Provinces.Item(QStringLiteral("ea03")).ProvinceTerrainID, qint16(9));
+        const ClassProvincia& sea = model.Provinces.Item("ab08");
+        QCOMPARE((QStringList{sea.ProvinceName, QString::number(sea.ProvinceRulerID), QString::number(sea.ProvincePeasants),
+                              sea.ClassLocation().LocationName,
+                              QString::number(sea.ClassLocation().CollecMArketSell().Count())}),
+                 (QStringList{"Saltway", "0", "0", "", "0"}));
+        QCOMPARE(model.Provinces.Item("ea03").ProvinceTerrainID, qint16(9));
     }
 
     void innerLocationsNestOneLevel()
@@ -155,12 +155,12 @@ private slots:
         MapModel model;
         openAndLoad(game, model);
         // A null InnerID counts as first level, like 0.
-        QCOMPARE(innerLocations(model.Provinces.Item(QStringLiteral("ab07"))),
+        QCOMPARE(innerLocations(model.Provinces.Item("ab07")),
                  (QStringList{"province: Old Mine (1, 3, 20, closed)", "Old Mine: Deep Shaft (4, 14, 2)",
                               "province: No Parent Value (9, 8, 0)", "No Parent Value: Hold (12, 5, 0)",
                               "city: Harbour Inn (2, 4, 0)", "Harbour Inn: Cellar (10, 9, 1)",
                               "city: Bell Tower (3, 2, 5, hidden)"}));
-        QCOMPARE(innerLocations(model.Provinces.Item(QStringLiteral("ab08"))),
+        QCOMPARE(innerLocations(model.Provinces.Item("ab08")),
                  (QStringList{"province: Lone Tower (11, 2, 0)"}));
     }
 
@@ -194,93 +194,82 @@ private slots:
         QCOMPARE(model.grid.SurfaceRowCount, 60);
     }
 
-    void aFailedLoadKeepsTheModelItHad()
+    // A second load replaces everything; a load that fails keeps the model it had.
+    void aSecondLoadReplacesEverythingOrNothing()
     {
         GameFixture game(province(1, "Greenholt", 7, 2, "4") + province(2, "Unplaced", 3, 500, "4")
-                         + province(3, "No Column", 0, 2, "4") + QStringLiteral("UPDATE PROVINCIAS SET XORD = NULL "
-                                                                                "WHERE PROVINCIAID = 3"));
+                         + province(3, "No Column", 0, 2, "4")
+                         + "UPDATE PROVINCIAS SET XORD = NULL WHERE PROVINCIAID = 3;"
+                           "INSERT INTO ALLIANCES VALUES (1, 'Pact', '', 0);"
+                           "INSERT INTO CHARACTERS (CharacterID, CHARACTERNAME) VALUES (1, 'Orla');"
+                           "INSERT INTO FACTIONS VALUES ('104', 'Ravens', NULL)");
         MapModel model;
         openAndLoad(game, model);
-        QCOMPARE(model.Provinces.Count(), 2); // the provinces the grid cannot place stay out
+        // The provinces the grid cannot place stay out.
+        QCOMPARE((QList<int>{model.Provinces.Count(), model.Alliances.Count(), model.Characters.Count(),
+                             model.Factions.Count()}),
+                 (QList<int>{2, 1, 1, 1}));
+        game.database().execute("DELETE FROM ALLIANCES");
+        game.database().execute("DELETE FROM CHARACTERS");
+        game.database().execute("UPDATE PROVINCIAS SET XORD = ?, PROVINCIANAME = ? WHERE PROVINCIAID = 1",
+                                {9, QStringLiteral("Moved")});
+        loadMapModel(model, game.database());
+        QCOMPARE(model.Provinces.Item("ab07").ProvinceName, QString());
+        QCOMPARE(model.Provinces.Item("ab09").ProvinceName, QStringLiteral("Moved"));
+        QCOMPARE((QList<int>{model.Provinces.Count(), model.Alliances.Count(), model.Characters.Count()}),
+                 (QList<int>{2, 0, 0}));
 
-        runSql(game.session.CurrentDBName, QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, "
-                                                          "YORD, TERRAINID) VALUES (40000, 'Huge', 1, 1, 4)"));
+        runSql(game.session.CurrentDBName, "INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) "
+                                           "VALUES (40000, 'Huge', 1, 1, 4)");
         try {
             loadMapModel(model, game.database());
             QFAIL("a province id beyond 16 bits was loaded");
         } catch (const DatabaseError& error) {
-            QVERIFY2(error.message().startsWith(QStringLiteral("Overflow: the field 'ProvinciaID' holds '40000'")),
+            QVERIFY2(error.message().startsWith("Overflow: the field 'ProvinciaID' holds '40000'"),
                      qPrintable(error.message()));
         }
-        QCOMPARE(model.Provinces.Item(QStringLiteral("ab07")).ProvinceName, QStringLiteral("Greenholt"));
+        QCOMPARE(model.Provinces.Item("ab09").ProvinceName, QStringLiteral("Moved"));
         QCOMPARE(model.Provinces.Count(), 2);
-    }
-
-    void aSecondLoadReplacesEverything()
-    {
-        GameFixture game(province(1, "Greenholt", 7, 2, "4")
-                         + QStringLiteral("INSERT INTO ALLIANCES VALUES (1, 'Pact', '', 0);"
-                                          "INSERT INTO CHARACTERS (CharacterID, CHARACTERNAME) VALUES (1, 'Orla');"
-                                          "INSERT INTO FACTIONS VALUES ('104', 'Ravens', NULL)"));
-        MapModel model;
-        openAndLoad(game, model);
-        QCOMPARE((QList<int>{model.Provinces.Count(), model.Alliances.Count(), model.Characters.Count(),
-                             model.Factions.Count()}),
-                 (QList<int>{2, 1, 1, 1}));
-        game.database().execute(QStringLiteral("DELETE FROM ALLIANCES"));
-        game.database().execute(QStringLiteral("DELETE FROM CHARACTERS"));
-        game.database().execute(QStringLiteral("UPDATE PROVINCIAS SET XORD = ?, PROVINCIANAME = ?"),
-                                {9, QStringLiteral("Moved")});
-        loadMapModel(model, game.database());
-        QCOMPARE(model.Provinces.Item(QStringLiteral("ab07")).ProvinceName, QString());
-        QCOMPARE(model.Provinces.Item(QStringLiteral("ab09")).ProvinceName, QStringLiteral("Moved"));
-        QCOMPARE((QList<int>{model.Provinces.Count(), model.Alliances.Count(), model.Characters.Count()}),
-                 (QList<int>{2, 0, 0}));
     }
 
     void streamingReaderBindsValuesAndReportsFailures()
     {
-        GameFixture game;
+        GameFixture game(province(1, "Greenholt", 7, 2, "4", "NULL, 77, NULL, NULL"));
         {
-            RowReader rows(game.database(), QStringLiteral("SELECT * FROM TERRAIN WHERE TERRAINDESCRIPTION = ? OR "
-                                                           "TERRAINID = ? ORDER BY TERRAINID"),
+            RowReader rows(game.database(),
+                           "SELECT * FROM TERRAIN WHERE TERRAINDESCRIPTION = ? OR TERRAINID = ? ORDER BY TERRAINID",
                            {QStringLiteral("great SEA"), 11});
-            const int name = rows.column(QStringLiteral("terraindescription"));
-            const int code = rows.column(QStringLiteral("TERRCODE"));
+            const int name = rows.column("terraindescription");
+            const int code = rows.column("TERRCODE");
             QStringList read;
             while (rows.next())
                 read << rows.text(name) + '/' + rows.value(code).toString();
             QCOMPARE(read, (QStringList{"Great Sea/O", "Tunnel/100"}));
             QVERIFY(!rows.next()); // stays at its end
-            QVERIFY_THROWS_EXCEPTION(DatabaseError, rows.column(QStringLiteral("NoSuchField")));
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, rows.column("NoSuchField"));
         }
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), QStringLiteral("SELECT * FROM Nowhere")));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), QStringLiteral("SELECT ?"), {}));
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), QStringLiteral("SELECT ?"), {1, 2}));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), "SELECT * FROM Nowhere"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), "SELECT ?", {}));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, RowReader(game.database(), "SELECT ?", {1, 2}));
         // Readers that failed leave no statement behind to keep the file from closing.
         const QVariant handle = game.database().connection().driver()->handle();
         QVERIFY(!sqlite3_next_stmt(*static_cast<sqlite3* const*>(handle.constData()), nullptr));
-    }
 
-    void readerNamesColumnsOfJoinsByTable()
-    {
-        GameFixture game(province(1, "Greenholt", 7, 2, "4", "NULL, 77, NULL, NULL"));
-        RowReader rows(game.database(),
-                       QStringLiteral("SELECT Provincias.RullerID, ProvinciaName, Rullers.RullerID FROM Provincias "
-                                      "LEFT JOIN Rullers ON Provincias.RullerID = Rullers.RullerID"));
-        QCOMPARE((QList<int>{rows.column(QStringLiteral("provincias.rullerid")),
-                             rows.column(QStringLiteral("Rullers.RullerID")),
-                             rows.column(QStringLiteral("Provincias.ProvinciaName"))}),
+        // Columns of a join are named by their table.
+        RowReader joined(game.database(), "SELECT Provincias.RullerID, ProvinciaName, Rullers.RullerID FROM Provincias "
+                                          "LEFT JOIN Rullers ON Provincias.RullerID = Rullers.RullerID");
+        QCOMPARE((QList<int>{joined.column("provincias.rullerid"), joined.column("Rullers.RullerID"),
+                             joined.column("Provincias.ProvinciaName")}),
                  (QList<int>{0, 2, 1}));
         try {
-            rows.column(QStringLiteral("RullerID"));
+            joined.column("RullerID");
             QFAIL("an ambiguous column name was taken");
         } catch (const DatabaseError& error) {
             QCOMPARE(error.message(), QStringLiteral("The field 'RullerID' is ambiguous: name it as Table.Field."));
         }
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, rows.column(QStringLiteral("Locals.RullerID")));
-        QVERIFY(rows.next());
-        QCOMPARE((QList<QVariant>{rows.value(0), rows.value(2)}), (QList<QVariant>{qint64(77), QVariant()}));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, joined.column("Locals.RullerID"));
+        QVERIFY(joined.next());
+        QCOMPARE((QList<QVariant>{joined.value(0), joined.value(2)}), (QList<QVariant>{qint64(77), QVariant()}));
     }
 };
 

@@ -58,28 +58,16 @@ private slots:
         QCOMPARE(lists.LocalSkill.selected, -1);
 
         QCOMPARE(model.UndergroundRow, qint16(100));
-        QCOMPARE(model.TerrainsByDesc.Item(QStringLiteral("Hades")).TerrainId, qint16(9));
-        QCOMPARE(model.Continents.Item(QStringLiteral("2")).ContinentName, QStringLiteral("Fen"));
+        QCOMPARE(model.TerrainsByDesc.Item("Hades").TerrainId, qint16(9));
+        QCOMPARE(model.Continents.Item("2").ContinentName, QStringLiteral("Fen"));
         QCOMPARE(legendText(lists.legend),
                  (QStringList{"Forest #008000", "Great Sea #000080", "Plain #00ff00", "Desert #ffff00",
                               "Mountain #808000", "Swamp #008080", "Cloudland #00ffff", "Tunnel #808080",
                               "Sea Lane #0000ff", "Hades #ff0000", "Faery #ff00ff"}));
     }
 
-    void emptyTablesGiveOnlyTheNoneEntry()
-    {
-        GameFixture game(QStringLiteral("DELETE FROM LOCATIONTYPE; DELETE FROM TERRAIN WHERE TERRAINDESCRIPTION = "
-                                        "'Hades'; UPDATE TERRAIN SET TERRCODE = 'T' WHERE TERRAINID = 11"));
-        MapModel model;
-        fillReferenceLists(model, game.database());
-        QCOMPARE(model.lists.LocalType, pair({"[None]"}, {""}));
-        QCOMPARE(model.lists.ProvContinent, pair({"[None]"}, {""}));
-        QCOMPARE(model.lists.ProvRuller, pair({"[None]"}, {""}));
-        QCOMPARE(model.lists.legend.at(9), (LegendSwatch{QStringLiteral("Hades"), 0}));
-        QCOMPARE(model.lists.legend.at(9).colour(), QColor(Qt::black));
-        QCOMPARE(model.UndergroundRow, qint16(0)); // the loader takes 100 then
-    }
-
+    // Tables the second map leaves empty give only the "[None]" entry; a
+    // legend terrain it lacks stays in the legend, black.
     void aSecondMapLeavesEveryPairInStep()
     {
         GameFixture game(kGameRows);
@@ -89,7 +77,7 @@ private slots:
         game.switchTo(QStringLiteral("Quorvane.mdb"),
                       QStringLiteral("INSERT INTO CONTINENTES (CONTID, CONTDESCRIPTION) VALUES (7, 'Dunes');"
                                      "DELETE FROM TERRAIN WHERE TERRAINID > 3;"
-                                     "INSERT INTO LOCATIONTYPE VALUES (3, 'Hamlet');"
+                                     "DELETE FROM LOCATIONTYPE;"
                                      "DELETE FROM INNERTYPES WHERE InnerTypeID > 2"));
         openGame(game.session.CurrentDBName, game.session, model, view);
         const ReferenceLists& lists = model.lists;
@@ -98,12 +86,16 @@ private slots:
             QCOMPARE(list->names.size(), list->ids.size());
         QCOMPARE(lists.ProvContinent, pair({"[None]", "Dunes"}, {"", "7"}));
         QCOMPARE(lists.ProvTerrain, pair({"[None]", "Forest", "Sea Lane", "Great Sea"}, {"", "1", "2", "3"}));
-        QCOMPARE(lists.LocalType, pair({"[None]", "Port City", "City", "Hamlet"}, {"", "1", "2", "3"}));
+        QCOMPARE(lists.LocalType, pair({"[None]"}, {""}));
         QCOMPARE(lists.InnerType, pair({"[None]", "Castle", "Tower"}, {"", "1", "2"}));
         QCOMPARE(lists.ProvRuller, pair({"[None]"}, {""}));
         QCOMPARE(model.Rulers.Count(), 0);
         QCOMPARE(model.TerrainsByID.Count(), 4);
-        QCOMPARE(model.UndergroundRow, qint16(100));
+        QCOMPARE(model.UndergroundRow, qint16(100)); // no tunnel: the loader's own end of the surface
+        QCOMPARE(legendText(lists.legend),
+                 (QStringList{"Forest #008000", "Great Sea #000080", "Plain #000000", "Desert #000000",
+                              "Mountain #000000", "Swamp #000000", "Cloudland #000000", "Tunnel #000000",
+                              "Sea Lane #0000ff", "Hades #000000", "Faery #000000"}));
     }
 
     void showInnerLocationFillsTheFrame()

@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtTest>
 
 namespace arvenna {
@@ -45,14 +46,22 @@ QByteArray fileBytes(const QString& path)
     return in.readAll();
 }
 
+namespace {
+QSqlDatabase openDirect(const QString& name, const QString& path)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    db.setDatabaseName(path);
+    if (!db.open())
+        qFatal("cannot open %s", qPrintable(path));
+    return db;
+}
+} // namespace
+
 void runSql(const QString& path, const QString& sql)
 {
     const QString name = QStringLiteral("test-sql");
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        if (!db.open())
-            qFatal("cannot open %s", qPrintable(path));
+        QSqlDatabase db = openDirect(name, path);
         db.transaction();
         for (const QString& statement : sql.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             if (statement.trimmed().isEmpty())
@@ -65,6 +74,26 @@ void runSql(const QString& path, const QString& sql)
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+QStringList queryRows(const QString& path, const QString& sql)
+{
+    const QString name = QStringLiteral("test-query");
+    QStringList lines;
+    {
+        QSqlDatabase db = openDirect(name, path);
+        QSqlQuery query(db);
+        if (!query.exec(sql))
+            qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+        while (query.next()) {
+            QStringList fields;
+            for (int i = 0; i < query.record().count(); ++i)
+                fields << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
+            lines << fields.join(QLatin1Char('|'));
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return lines;
 }
 
 } // namespace arvenna

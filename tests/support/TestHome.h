@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace arvenna {
@@ -24,5 +25,8 @@ private:
 QByteArray fileBytes(const QString& path);
 // Runs SQL directly on a database file, bypassing the program (to set up cases).
 void runSql(const QString& path, const QString& sql);
+// The rows a query reads straight from a database file, a line each, fields
+// joined by "|", null as "NULL".
+QStringList queryRows(const QString& path, const QString& sql);
 
 } // namespace arvenna

@@ -54,37 +54,6 @@ class ReportReaderTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void readsTheSampleReportsOfBothGames()
-    {
-        ReadOutcome main;
-        readInto(main, sampleReport(QStringLiteral("arvenna-g2-m42-turn57.txt")), kArvenna);
-        QCOMPARE(summary(main), QStringLiteral("read, turn 57, Red Wolves [m42]"));
-        const QString vessaly = QStringLiteral("Harrowfield [ab08], in Vessaly");
-        QCOMPARE(main.state.characters,
-                 (QList<ReportCharacter>{
-                     {"4521", "Osric Vane", vessaly, "Oath-2", 14},
-                     {"5102", "Tamsin Hale is being held prisoner by Corvin Ashe [2290].", "ab09", "", 0},
-                     {"6733", "Brannoc", vessaly, "Fear-5", 0}}));
-        QCOMPARE(main.state.buffer.item(0), QStringLiteral("(LOC) Harrowfield [ab08], plain, in Vessaly, civ-2"));
-        QCOMPARE(main.state.buffer.last(), QStringLiteral("(NEW) Nessa Quill [7713], faction Lantern Guild [l30]"));
-
-        ReadOutcome variant;
-        readInto(variant, sampleReport(QStringLiteral("quorvane-qvr1-q17-turn14.txt")), kQuorvane);
-        QCOMPARE(summary(variant), QStringLiteral("read, turn 14, Silver Hand [q17]"));
-        QCOMPARE(variant.state.characters.size(), 2);
-        QCOMPARE(variant.state.characters.at(1),
-                 (ReportCharacter{"8125", "Pell Arrow", "Windlass [s901], galley, in Mistvale [ea04]", "Contract-100", 0}));
-
-        // Faction line first, carriage returns, tabs, a half aura rounded to even,
-        // and an inner location list as the report's last lines.
-        ReadOutcome next;
-        readInto(next, sampleReport(QStringLiteral("arvenna-g2-m42-turn58.txt")), kArvenna);
-        QCOMPARE(summary(next), QStringLiteral("read, turn 58, Red Wolves [m42]"));
-        QCOMPARE(next.state.characters,
-                 (QList<ReportCharacter>{{"4521", "Osric Vane", "Marrowdeep [ab07], in Vessaly", "Oath-2", 14}}));
-        QCOMPARE(next.state.buffer.last(), QStringLiteral("(INN) \tthe roots hide it well"));
-    }
-
     void factionPartEdgeCases()
     {
         TestHome home;

@@ -129,7 +129,8 @@ private slots:
     void modeChoicesTellTheWindowWhatToDo()
     {
         MemoryMap map;
-        QCOMPARE(map.view.CurrentModeKeyword, QStringLiteral("TERRAIN"));
+        const auto mode = [&view = map.view] { return QString::number(view.CheckedMode) + ' ' + view.CurrentModeKeyword; };
+        QCOMPARE(mode(), QStringLiteral("0 TERRAIN"));
         ModeSwitch expected;
         expected.modeChanged = true;
         expected.refreshPanel = true;
@@ -137,8 +138,7 @@ private slots:
 
         expected.redrawMap = true;
         QCOMPARE(SetDisplayMode(map.view, 2), expected);
-        QCOMPARE(map.view.CurrentModeKeyword, QStringLiteral("CONTINENT"));
-        QCOMPARE(map.view.CheckedMode, 2);
+        QCOMPARE(mode(), QStringLiteral("2 CONTINENT"));
         expected.redrawMap = false;
         QCOMPARE(SetDisplayMode(map.view, 2), expected); // the active mode again
 
@@ -155,15 +155,13 @@ private slots:
 
         QCOMPARE(SetDisplayMode(map.view, 7), ModeSwitch{});
         QCOMPARE(SetDisplayMode(map.view, -1), ModeSwitch{});
-        QCOMPARE(map.view.CheckedMode, 6);
+        QCOMPARE(mode(), QStringLiteral("6 MARKET"));
 
         mapClosed(map.view);
-        QCOMPARE(map.view.CheckedMode, 0);
-        QCOMPARE(map.view.CurrentModeKeyword, QStringLiteral("TERRAIN"));
+        QCOMPARE(mode(), QStringLiteral("0 TERRAIN"));
         QCOMPARE(SetDisplayMode(map.view, 3), ModeSwitch{});
-        QCOMPARE(map.view.CheckedMode, 0);
         QVERIFY(ModeKeyword(map.view, 3));
-        QCOMPARE(map.view.CurrentModeKeyword, QStringLiteral("RULLER"));
+        QCOMPARE(mode(), QStringLiteral("0 RULLER"));
     }
 };
 

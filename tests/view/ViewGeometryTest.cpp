@@ -11,29 +11,19 @@
 using namespace arvenna;
 
 namespace {
-// The column (row) numbers whose ruler band holds label pixels.
-QList<int> labelledColumns(const MapPictures& pictures, const MapView& view)
+// The column numbers, or with `rows` the row numbers, whose ruler band holds label pixels.
+QList<int> labelled(const MapPictures& pictures, const MapView& view, bool rows = false)
 {
-    QList<int> columns;
-    for (int x = view.X0; x < view.XEnd(); ++x) {
-        const int left = toPixel((x - view.X0) * view.CellWidth());
-        const int right = toPixel((x - view.X0 + 1) * view.CellWidth());
-        if (hasColour(pictures.columnRuler, QRect(left + 1, 0, right - left - 1, 16), paletteColour16(8)))
-            columns << x;
+    const double cell = rows ? view.CellHeight() : view.CellWidth();
+    QList<int> numbers;
+    for (int k = 0; k < (rows ? view.YCells : view.XCells); ++k) {
+        const int from = toPixel(k * cell) + 1;
+        const int length = toPixel((k + 1) * cell) - from;
+        if (rows ? hasColour(pictures.rowRuler, QRect(0, from, 16, length), paletteColour16(8))
+                 : hasColour(pictures.columnRuler, QRect(from, 0, length, 16), paletteColour16(8)))
+            numbers << (rows ? view.Y0 + 1 : view.X0) + k;
     }
-    return columns;
-}
-
-QList<int> labelledRows(const MapPictures& pictures, const MapView& view)
-{
-    QList<int> rows;
-    for (int y = view.Y0 + 1; y <= view.YEnd(); ++y) {
-        const int top = toPixel((y - 1 - view.Y0) * view.CellHeight());
-        const int bottom = toPixel((y - view.Y0) * view.CellHeight());
-        if (hasColour(pictures.rowRuler, QRect(0, top + 1, 16, bottom - top - 1), paletteColour16(8)))
-            rows << y;
-    }
-    return rows;
+    return numbers;
 }
 
 // The map window drawn from the given first row: the bar colour when the
@@ -96,14 +86,14 @@ private slots:
         map.view.X0 = 3;
         map.view.Y0 = 7;
         pictures.DrawMapWindow(map.model, map.view, true);
-        QCOMPARE(labelledColumns(pictures, map.view), (QList<int>{5, 10, 15, 20, 25, 30}));
-        QCOMPARE(labelledRows(pictures, map.view), (QList<int>{10, 15, 20, 25, 30, 35}));
+        QCOMPARE(labelled(pictures, map.view), (QList<int>{5, 10, 15, 20, 25, 30}));
+        QCOMPARE(labelled(pictures, map.view, true), (QList<int>{10, 15, 20, 25, 30, 35}));
 
         MapSizeClick(map.view, 4);
         map.view.X0 = 3;
         pictures.DrawMapWindow(map.model, map.view, true);
-        QCOMPARE(labelledColumns(pictures, map.view).size(), 15);
-        QCOMPARE(labelledRows(pictures, map.view).size(), 15);
+        QCOMPARE(labelled(pictures, map.view).size(), 15);
+        QCOMPARE(labelled(pictures, map.view, true).size(), 15);
 
         // A mode change redraws the map alone: the rulers keep their picture.
         const QImage rulers = pictures.columnRuler;

@@ -15,6 +15,16 @@ char* toString(const Message& message)
                                .arg(int(message.buttons)));
 }
 
+Message warning(const QString& text)
+{
+    return {QStringLiteral("Critical Warning"), text, MessageIcon::Critical, DialogueButtons::Ok};
+}
+
+Message confirmation(const QString& text, DialogueButtons buttons)
+{
+    return {QStringLiteral("Confirmation"), text, MessageIcon::None, buttons};
+}
+
 void RecordingDialogue::inform(const QString& title, const QString& text, MessageIcon icon)
 {
     messages.append({title, text, icon, DialogueButtons::Ok});

@@ -22,6 +22,9 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 char* toString(const Message& message);
+// A refusal of bad input, and a plain confirmation or question.
+Message warning(const QString& text);
+Message confirmation(const QString& text, DialogueButtons buttons = DialogueButtons::Ok);
 
 // Records every message with its buttons; answers as ScriptedDialogue does.
 class RecordingDialogue : public ScriptedDialogue {

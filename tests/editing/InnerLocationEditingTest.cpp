@@ -24,9 +24,13 @@ const QString kInner = QStringLiteral("SELECT INNERLOCALID, InnerID, LocalLocati
                                       "InnerTypeID, EntranceSize, TravelTime, Hidden, Closed FROM INNERLOCATIONS "
                                       "ORDER BY INNERLOCALID");
 
-Message warning(const QString& text)
+InnerLocationFrame innerFrame(const QString& number, const QString& name, int typePosition)
 {
-    return {QStringLiteral("Critical Warning"), text, MessageIcon::Critical, DialogueButtons::Ok};
+    InnerLocationFrame frame;
+    frame.number = number;
+    frame.name = name;
+    frame.typePosition = typePosition;
+    return frame;
 }
 
 const Message kSubLocationQuestion{
@@ -46,15 +50,10 @@ private slots:
     {
         EditedGame game(kWorld);
         const ReferenceList& types = game.model.lists.InnerType;
-        const int castle = EditedGame::position(types, "Castle");
-        const int tower = EditedGame::position(types, "Tower");
-        InnerLocationFrame hall;
-        hall.number = QStringLiteral("I1");
-        hall.name = QStringLiteral("Stone \"Hall\" \\ Øst");
+        InnerLocationFrame hall = innerFrame("I1", "Stone \"Hall\" \\ Øst", EditedGame::position(types, "Castle"));
         hall.entranceSize = QStringLiteral("3");
         hall.travelTime = QStringLiteral("2");
         hall.hidden = true;
-        hall.typePosition = castle;
         QCOMPARE(updateInnerLocation(game.at(3, 1), hall, kProvinceLine), CellRepaint::Map);
         const QString hallRow = "2|0|0|1|I1|" + hall.name + "|1|3|2|1|0";
         QCOMPARE(game.rows(kInner).last(), hallRow);
@@ -68,7 +67,7 @@ private slots:
         cellar.number = QStringLiteral("I2");
         cellar.name = QStringLiteral("Cellar");
         cellar.hidden = false;
-        cellar.typePosition = tower;
+        cellar.typePosition = EditedGame::position(types, "Tower");
         game.dialogue.answers << DialogueAnswer::Yes << DialogueAnswer::No;
         QCOMPARE(updateInnerLocation(game.at(3, 1), cellar, QStringLiteral("2")), CellRepaint::Map);
         // ... No renumbers the picked one.
@@ -94,10 +93,7 @@ private slots:
     {
         EditedGame game(kWorld);
         const ReferenceList& types = game.model.lists.InnerType;
-        InnerLocationFrame gate;
-        gate.number = QStringLiteral("I6");
-        gate.name = QStringLiteral("Sewer Gate");
-        gate.typePosition = EditedGame::position(types, "Cave");
+        const InnerLocationFrame gate = innerFrame("I6", "Sewer Gate", EditedGame::position(types, "Cave"));
         QCOMPARE(updateInnerLocation(game.at(7, 2), gate, kCityLine), CellRepaint::Map);
         InnerLocationFrame hole = pickInnerLine(game.at(7, 2), QStringLiteral("1"));
         hole.number = QStringLiteral("I7");
@@ -113,8 +109,7 @@ private slots:
         const InnerLocationFrame ratHole = pickInnerLine(game.at(7, 2), QStringLiteral("3"));
         QCOMPARE(deleteInnerLocation(game.at(7, 2), ratHole), CellRepaint::None);
         QCOMPARE(deleteInnerLocation(game.at(7, 2), ratHole), CellRepaint::Map);
-        const Message confirm{"Confirmation", "Please confirm deletion of location Rat Hole [I7]", MessageIcon::None,
-                              DialogueButtons::OkCancel};
+        const Message confirm = confirmation("Please confirm deletion of location Rat Hole [I7]", DialogueButtons::OkCancel);
         QCOMPARE(game.dialogue.messages,
                  (QList<Message>{kSubLocationQuestion,
                                  {"Confirmation", "Sub location information Found, please discard these first.",
@@ -131,20 +126,12 @@ private slots:
         EditedGame game(kWorld);
         const ReferenceList& types = game.model.lists.InnerType;
         const QStringList before = game.rows(kInner);
-        InnerLocationFrame frame;
-        frame.number = QStringLiteral("I8");
-        frame.name = QStringLiteral("Isle");
-        frame.typePosition = EditedGame::position(types, "Island");
-        InnerLocationFrame blankName = frame;
-        blankName.name = QStringLiteral("  ");
-        InnerLocationFrame noNumber = frame;
-        noNumber.number.clear();
-        InnerLocationFrame noType = frame;
-        noType.typePosition = 0;
-        InnerLocationFrame wideEntrance = frame;
-        wideEntrance.typePosition = EditedGame::position(types, "Inn");
+        const int island = EditedGame::position(types, "Island");
+        const InnerLocationFrame frame = innerFrame("I8", "Isle", island);
+        InnerLocationFrame wideEntrance = innerFrame("I8", "Isle", EditedGame::position(types, "Inn"));
         wideEntrance.entranceSize = QStringLiteral("wide");
-        for (const InnerLocationFrame& bad : {blankName, noNumber, noType})
+        for (const InnerLocationFrame& bad : {innerFrame("I8", "  ", island), innerFrame("", "Isle", island),
+                                              innerFrame("I8", "Isle", 0)})
             QCOMPARE(updateInnerLocation(game.at(3, 1), bad, kProvinceLine), CellRepaint::None);
         QCOMPARE(updateInnerLocation(game.at(20, 20), frame, kProvinceLine), CellRepaint::None);
         QCOMPARE(updateInnerLocation(game.at(3, 1), frame, kProvinceLine), CellRepaint::None);

@@ -32,11 +32,6 @@ ProvinceFrame frameOf(const ProvinceInfo& info)
 {
     return {info.TxtProvName, info.TxtPeasants, info.CmbProvTerrain, info.CmbProvContinent, info.CmbProvRuller};
 }
-
-Message warning(const QString& text)
-{
-    return {QStringLiteral("Critical Warning"), text, MessageIcon::Critical, DialogueButtons::Ok};
-}
 } // namespace
 
 class ProvinceEditingTest : public QObject {
@@ -61,9 +56,8 @@ private slots:
         QCOMPARE(deleteProvince(game.at(5, 3)), CellRepaint::None);
         QCOMPARE(game.rows(kProvinces).size(), 4);
         QCOMPARE(deleteProvince(game.at(5, 3)), CellRepaint::MapAndOverview);
-        const Message confirm{QStringLiteral("Confirmation"),
-                              "Please confirm deletion of province " + name + " [ac 05]", MessageIcon::None,
-                              DialogueButtons::OkCancel};
+        const Message confirm =
+            confirmation("Please confirm deletion of province " + name + " [ac 05]", DialogueButtons::OkCancel);
         QCOMPARE(game.dialogue.messages, (QList<Message>{confirm, confirm}));
         QCOMPARE(game.rows(kProvinces).size(), 3);
         QVERIFY(!game.model.Provinces.contains(QStringLiteral("ac05")));
@@ -88,11 +82,8 @@ private slots:
         const Message peasants = warning(QStringLiteral("Peasants must be a whole number from 0 to 32767"));
         QCOMPARE(game.dialogue.messages,
                  (QList<Message>{mandatory, mandatory, mandatory, peasants, peasants, peasants,
-                                 {"Confirmation", "This Province contains Location information, discard these first",
-                                  MessageIcon::None, DialogueButtons::Ok},
-                                 {"Confirmation",
-                                  "This Province contains Inner Location information, discard these first",
-                                  MessageIcon::None, DialogueButtons::Ok}}));
+                                 confirmation("This Province contains Location information, discard these first"),
+                                 confirmation("This Province contains Inner Location information, discard these first")}));
         QCOMPARE(game.rows(kProvinces), before);
         QCOMPARE(game.info(3, 1), keepvale);
     }

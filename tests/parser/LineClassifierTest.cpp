@@ -29,64 +29,32 @@ class LineClassifierTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void keywordTableGivesEachLineItsLabel_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("label");
-        const QList<std::pair<const char*, const char*>> rows{
-            {"Harrowfield [ab08], plain, in Vessaly", "(LOC)"},
-            {"  market report:", "(MAK)"},
-            {"Seen here:", "(SEE)"},
-            {"Province controlled by Dunmere Keep [c104]", "(RUL)"},
-            {"sell orders are posted", ""},
-            {"Buy low", ""},
-            {"Kessra Sewers [s422], sewer, in Kessra [m421]", "(INN)"},
-            {"Grey Heron [s880], ship, in Kessra [m421]", ""},
-            {"Shaft 2 [m312], mine-shaft, in Harrowfield Mine [m310]", "(MIN)"},
-            {"Weavers' Guild [g501], guild, in Kessra [m421]", "(GUI)"},
-            {"Inner locations:", "(INN)"},
-            {"1,850 peasants work the fields.", "(LCN)"},
-            {"Posted in Kessra:", ""},
-            {"Ships sighted:", ""},
-            {"Routes leaving Harrowfield:", ""},
-            {"ocean ROUTES:", ""},
-            {"A magical barrier surrounds it.", ""},
-            {"Ships docked at port:", ""},
-            {"Cities rumored to be nearby:", ""},
-            {"Skills taught here:", ""},
-            {"It is raining.", ""},
-            {"The province is blanketed in fog.", ""},
-            {"No one can be seen here.", ""},
-            {"It is windy.", ""},
-            {"Recovery from recent pillage: 20%", ""},
-            {"This tower permits study of Magic [800]", ""},
-            {"Old book of lore", ""},
-            {"Ship capacity: 1,200/2,500", ""},
-            {"Damage: 0%", ""},
-            {"Pending trades:", ""},
-            {"Trade    price  qty", ""},
-            {"Trade price qty", "(LOC)"},
-            {"North, to Marrowdeep [ab07]", ""},
-            {"East, to Kessra Reach [ac08]", ""},
-            {"West, to Sea of Storms [aa08]", ""},
-            {"South, to Greyfen [ab09]", ""},
-            {"Southport [ab10], plain, in Vessaly", "(LOC)"},
-            {"Garrison log:", ""},
-            {"Garrison [c104] guards Dunmere Keep.", ""},
-            {"Lore sheets", "(LOR)"},
-            {"Order template", "(TMP)"},
-            {"New players", "(NEW)"},
-        };
-        for (const auto& [line, label] : rows)
-            QTest::newRow(line) << QString::fromLatin1(line) << QString::fromLatin1(label);
-    }
-
     void keywordTableGivesEachLineItsLabel()
     {
-        QFETCH(QString, line);
-        QFETCH(QString, label);
-        LineClassifier classifier = freshClassifier();
-        QCOMPARE(classifier.ClassifyLine(line), label);
+        // Each line read first after a reset, beside the label it gets; one line a table row.
+        const QStringList rows{
+            "Harrowfield [ab08], plain, in Vessaly=(LOC)", "  market report:=(MAK)", "Seen here:=(SEE)",
+            "Province controlled by Dunmere Keep [c104]=(RUL)", "sell orders are posted=", "Buy low=",
+            "Kessra Sewers [s422], sewer, in Kessra [m421]=(INN)", "Grey Heron [s880], ship, in Kessra [m421]=",
+            "Shaft 2 [m312], mine-shaft, in Harrowfield Mine [m310]=(MIN)",
+            "Weavers' Guild [g501], guild, in Kessra [m421]=(GUI)", "Inner locations:=(INN)",
+            "1,850 peasants work the fields.=(LCN)", "Posted in Kessra:=", "Ships sighted:=",
+            "Routes leaving Harrowfield:=", "ocean ROUTES:=", "A magical barrier surrounds it.=",
+            "Ships docked at port:=", "Cities rumored to be nearby:=", "Skills taught here:=", "It is raining.=",
+            "The province is blanketed in fog.=", "No one can be seen here.=", "It is windy.=",
+            "Recovery from recent pillage: 20%=", "This tower permits study of Magic [800]=", "Old book of lore=",
+            "Ship capacity: 1,200/2,500=", "Damage: 0%=", "Pending trades:=", "Trade    price  qty=",
+            "Trade price qty=(LOC)", "North, to Marrowdeep [ab07]=", "East, to Kessra Reach [ac08]=",
+            "West, to Sea of Storms [aa08]=", "South, to Greyfen [ab09]=", "Southport [ab10], plain, in Vessaly=(LOC)",
+            "Garrison log:=", "Garrison [c104] guards Dunmere Keep.=", "Lore sheets=(LOR)", "Order template=(TMP)",
+            "New players=(NEW)"};
+        QStringList labelled;
+        for (const QString& row : rows) {
+            const QString line = row.section(QLatin1Char('='), 0, 0);
+            LineClassifier classifier = freshClassifier();
+            labelled << line + QLatin1Char('=') + classifier.ClassifyLine(line);
+        }
+        QCOMPARE(labelled, rows);
     }
 
     void carryModesDecideWhatEmptyAndFollowingLinesGet()

@@ -66,10 +66,6 @@ private slots:
                                                      "(LOC) Al [1]", "----(SEP)----", ""}));
         QCOMPARE(run.err, QStringLiteral("Line 14: \" \" missing.\n"));
 
-        run = runRead(home.file(QStringLiteral("None.mdb")), home.file(QStringLiteral("cut.txt")));
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.out, QString());
-
         // An endless device is not read until memory runs out.
         run = runRead(database, QStringLiteral("/dev/zero"));
         QCOMPARE(run.status, 1);

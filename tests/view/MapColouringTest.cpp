@@ -98,43 +98,39 @@ private slots:
         dark.ClassLocation().LocationName = QStringLiteral("Lost");
         MapPictures pictures;
         pictures.DrawMapWindow(map.model, map.view, false);
-        const QImage& image = pictures.map;
         const MapCoord city{2, 2};
-        QCOMPARE(pixelAt(image, map.view, city, 2, 1), kWhite);       // glyph
-        QCOMPARE(pixelAt(image, map.view, city, 1, 4), kWhite);
-        QCOMPARE(pixelAt(image, map.view, city, 2.5, 3.5), kForest); // inside the glyph's door
-        QCOMPARE(pixelAt(image, map.view, city, 8.5, 3.5), paletteColour16(10)); // island
-        QCOMPARE(pixelAt(image, map.view, city, 7, 3.5), kBlack);
-        QCOMPARE(pixelAt(image, map.view, city, 2, 8), kBlack);       // inner locations box
-        QCOMPARE(pixelAt(image, map.view, city, 3.5, 8), kForest);
-        QCOMPARE(pixelAt(image, map.view, city, 10, 9.5), kWhite);    // safe haven
-        QCOMPARE(pixelAt(image, map.view, city, 10.5, 9.5), kForest);
-        // A sea shows its island-less galley by no box at all.
-        QCOMPARE(pixelAt(image, map.view, MapCoord{3, 2}, 2, 8), kSea);
-        // Undiscovered: grey, outlined, no marks even with a city.
-        QCOMPARE(pixelAt(image, map.view, MapCoord{4, 2}, 2, 1), kGrey);
-        QCOMPARE(pixelAt(image, map.view, MapCoord{4, 2}, 0, 5), kBlack);
+        // The city glyph, inside its door, the island, beside it, the inner
+        // locations box and its inside, the safe haven mark and beside it.
+        QCOMPARE(pixelsAt(pictures.map, map.view, city,
+                          {{2, 1}, {1, 4}, {2.5, 3.5}, {8.5, 3.5}, {7, 3.5}, {2, 8}, {3.5, 8}, {10, 9.5}, {10.5, 9.5}}),
+                 (QList<QColor>{kWhite, kWhite, kForest, kPlain, kBlack, kBlack, kForest, kWhite, kForest}));
+        // A sea shows its island-less galley by no box at all; undiscovered is
+        // grey and outlined, with no marks even with a city.
+        QCOMPARE((QList<QColor>{pixelAt(pictures.map, map.view, MapCoord{3, 2}, 2, 8),
+                                pixelAt(pictures.map, map.view, MapCoord{4, 2}, 2, 1),
+                                pixelAt(pictures.map, map.view, MapCoord{4, 2}, 0, 5)}),
+                 (QList<QColor>{kSea, kGrey, kBlack}));
 
         // The same cell repainted after an edit, with its overview rectangle.
         port.ProvinceTerrainID = 4;
         pictures.layOut(map.view);
         pictures.DrawProvinceCell(map.model, map.view, city, port, true);
         QCOMPARE(pixelAt(pictures.map, map.view, city, 3.5, 8), kPlain);
-        QCOMPARE(pictures.overview.pixelColor(5, 3), kPlain);   // 2 px a province, column 2 of row 2
-        QCOMPARE(pictures.overview.pixelColor(10, 10), kGrey);
+        // 2 px a province on the overview: column 2 of row 2.
+        QCOMPARE((QList<QColor>{pictures.overview.pixelColor(5, 3), pictures.overview.pixelColor(10, 10)}),
+                 (QList<QColor>{kPlain, kGrey}));
         pictures.drawOverview(map.model, map.view);
-        QCOMPARE(pictures.overview.pixelColor(5, 3), kPlain);
-        QCOMPARE(pictures.overview.pixelColor(8, 3), kGrey);
         const QImage framed = pictures.overviewWithFrame(map.model, map.view);
-        QCOMPARE(framed.pixelColor(0, 15), paletteColour16(12));
-        QCOMPARE(framed.pixelColor(30, 15), paletteColour16(12));
-        QCOMPARE(framed.pixelColor(31, 15), kGrey);
+        QCOMPARE((QList<QColor>{pictures.overview.pixelColor(5, 3), pictures.overview.pixelColor(8, 3),
+                                framed.pixelColor(0, 15), framed.pixelColor(30, 15), framed.pixelColor(31, 15)}),
+                 (QList<QColor>{kPlain, kGrey, kHades, kHades, kGrey}));
     }
 
     void modeChoicesTellTheWindowWhatToDo()
     {
         MemoryMap map;
-        QCOMPARE(map.view.CurrentModeKeyword, QStringLiteral("TERRAIN"));
+        const auto mode = [&view = map.view] { return QString::number(view.CheckedMode) + ' ' + view.CurrentModeKeyword; };
+        QCOMPARE(mode(), QStringLiteral("0 TERRAIN"));
         ModeSwitch expected;
         expected.modeChanged = true;
         expected.refreshPanel = true;
@@ -142,8 +138,7 @@ private slots:
 
         expected.redrawMap = true;
         QCOMPARE(SetDisplayMode(map.view, 2), expected);
-        QCOMPARE(map.view.CurrentModeKeyword, QStringLiteral("CONTINENT"));
-        QCOMPARE(map.view.CheckedMode, 2);
+        QCOMPARE(mode(), QStringLiteral("2 CONTINENT"));
         expected.redrawMap = false;
         QCOMPARE(SetDisplayMode(map.view, 2), expected); // the active mode again
 
@@ -160,15 +155,13 @@ private slots:
 
         QCOMPARE(SetDisplayMode(map.view, 7), ModeSwitch{});
         QCOMPARE(SetDisplayMode(map.view, -1), ModeSwitch{});
-        QCOMPARE(map.view.CheckedMode, 6);
+        QCOMPARE(mode(), QStringLiteral("6 MARKET"));
 
         mapClosed(map.view);
-        QCOMPARE(map.view.CheckedMode, 0);
-        QCOMPARE(map.view.CurrentModeKeyword, QStringLiteral("TERRAIN"));
+        QCOMPARE(mode(), QStringLiteral("0 TERRAIN"));
         QCOMPARE(SetDisplayMode(map.view, 3), ModeSwitch{});
-        QCOMPARE(map.view.CheckedMode, 0);
         QVERIFY(ModeKeyword(map.view, 3));
-        QCOMPARE(map.view.CurrentModeKeyword, QStringLiteral("RULLER"));
+        QCOMPARE(mode(), QStringLiteral("0 RULLER"));
     }
 };
 

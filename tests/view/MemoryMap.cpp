@@ -55,6 +55,14 @@ QColor pixelAt(const QImage& image, const MapView& view, MapCoord cell, double u
     return image.pixelColor(toPixel(point.x()), toPixel(point.y()));
 }
 
+QList<QColor> pixelsAt(const QImage& image, const MapView& view, MapCoord cell, const QList<QPointF>& points)
+{
+    QList<QColor> colours;
+    for (const QPointF& point : points)
+        colours << pixelAt(image, view, cell, point.x(), point.y());
+    return colours;
+}
+
 bool hasColour(const QImage& image, const QRect& pixels, const QColor& colour)
 {
     const QRect inside = pixels.intersected(image.rect());

@@ -28,6 +28,7 @@ QString rowCodeOf(int row);
 QColor paletteColour16(int index);
 // The pixel at point (u, v) of a cell's twelfths/elevenths grid.
 QColor pixelAt(const QImage& image, const MapView& view, MapCoord cell, double u, double v);
+QList<QColor> pixelsAt(const QImage& image, const MapView& view, MapCoord cell, const QList<QPointF>& points);
 // True when some pixel of the rectangle (pixels) has the colour.
 bool hasColour(const QImage& image, const QRect& pixels, const QColor& colour);
 

@@ -44,6 +44,16 @@ INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, 
 struct OpenGame {
     OpenGame() : game(kWorld) { openGame(game.session.CurrentDBName, game.session, model, view); }
     ProvinceInfo at(double x, double y) { return ShowProvinceInfo(model, game.database(), MapCoord{x, y}); }
+    // The panel's boxes and the names its choices show.
+    QStringList boxes(const ProvinceInfo& info) const
+    {
+        const ReferenceLists& lists = model.lists;
+        return {info.provinceKey, info.coordinateText, info.Text4, info.TxtProvName, info.TxtPeasants,
+                lists.ProvContinent.names.value(info.CmbProvContinent), lists.ProvTerrain.names.value(info.CmbProvTerrain),
+                lists.ProvRuller.names.value(info.CmbProvRuller), lists.LocalType.names.value(info.CmbLocalType),
+                info.TxLocalID, info.TxLocalNo, info.TxLocalName, info.LblLocalName1,
+                info.ChkSafeHeaven ? "safe" : "unsafe"};
+    }
 
     GameFixture game;
     MapModel model;
@@ -82,27 +92,16 @@ private slots:
                                             "          Drains [I3] Sewer"}));
         QCOMPARE(info.LstInnerCodes, (QStringList{"Province", "1", "2", "City", "3"}));
         QCOMPARE(info.LstInnerSelected, 0);
-        QCOMPARE(info.provinceKey, QStringLiteral("ab07"));
-        QCOMPARE(info.coordinateText, QStringLiteral("ab 07"));
-        QCOMPARE(info.Text4, QStringLiteral("Northreach"));
-        QCOMPARE(info.TxtProvName, QStringLiteral("Redmoor"));
-        QCOMPARE(info.TxtPeasants, QStringLiteral("0"));
+        QCOMPARE(open.boxes(info), (QStringList{"ab07", "ab 07", "Northreach", "Redmoor", "0", "Northreach", "Forest",
+                                                "Highkeep", "City", "1", "C101", "Redgate", "Redgate [C101]", "safe"}));
         const ReferenceLists& lists = open.model.lists;
-        QCOMPARE(lists.ProvContinent.names.value(info.CmbProvContinent), QStringLiteral("Northreach"));
-        QCOMPARE(lists.ProvTerrain.names.value(info.CmbProvTerrain), QStringLiteral("Forest"));
         QCOMPARE(lists.ProvRuller.names, (QStringList{"[None]", "Highkeep", "Highkeep"}));
         QCOMPARE(info.CmbProvRuller, 1);
         QCOMPARE(open.at(5, 1).CmbProvRuller, 2); // the castle of its own ruler, not the first of that name
-        QCOMPARE(lists.LocalType.names.value(info.CmbLocalType), QStringLiteral("City"));
         QStringList skills;
         for (int position : info.LstLocalSkill)
             skills << lists.LocalSkill.names.value(position);
         QCOMPARE(skills, (QStringList{"Combat [610]", "Archery [612]"}));
-        QCOMPARE(info.TxLocalID, QStringLiteral("1"));
-        QCOMPARE(info.TxLocalNo, QStringLiteral("C101"));
-        QCOMPARE(info.TxLocalName, QStringLiteral("Redgate"));
-        QCOMPARE(info.LblLocalName1, QStringLiteral("Redgate [C101]"));
-        QVERIFY(info.ChkSafeHeaven);
 
         // The city line lists its skills; any other line nothing.
         Database& database = open.game.database();
@@ -123,21 +122,15 @@ private slots:
         const ProvinceInfo quiet = open.at(1, 4);
         QCOMPARE(quiet.LstShowDet, (QStringList{" Province (Plain) 0 Peasants", "    [ad 01] Quiet"}));
         QCOMPARE(quiet.LstMarket, QStringList());
-        QCOMPARE(quiet.Text4, QStringLiteral("[None]"));
-        QCOMPARE(quiet.CmbProvContinent, 0);
-        QCOMPARE(quiet.CmbProvRuller, 0);
-        QCOMPARE(quiet.CmbLocalType, 0);
-        QCOMPARE(quiet.TxLocalID, QStringLiteral("0"));
-        QCOMPARE(quiet.LblLocalName1, QStringLiteral(" []"));
+        QCOMPARE(open.boxes(quiet), (QStringList{"ad01", "ad 01", "[None]", "Quiet", "0", "[None]", "Plain", "[None]",
+                                                 "[None]", "0", "", "", " []", "unsafe"}));
 
         for (const MapCoord place : {MapCoord{11, 3}, MapCoord{50, 50}}) {
             const ProvinceInfo nothing = open.at(place.X, place.Y);
             QCOMPARE(nothing.LstShowDet.size(), 1);
             QVERIFY(nothing.LstShowDet.at(0).endsWith(QStringLiteral("]  - no info - ")));
             QCOMPARE(nothing.LstInner, QStringList{QStringLiteral(" - no info -  () ")});
-            QCOMPARE(nothing.TxtProvName, QString());
-            QCOMPARE(nothing.TxtPeasants, QString());
-            QCOMPARE(nothing.CmbProvTerrain, 0);
+            QCOMPARE(open.boxes(nothing).mid(3, 4), (QStringList{"", "", "[None]", "[None]"}));
         }
         QCOMPARE(open.at(50, 50).provinceKey, QStringLiteral("ERROR"));
         QCOMPARE(open.at(50, 50).LstShowDet, QStringList{QStringLiteral("    [bx 50]  - no info - ")});

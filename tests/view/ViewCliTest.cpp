@@ -33,24 +33,20 @@ private slots:
     {
         GameFixture game(kWorld);
         const QString db = game.session.CurrentDBName;
-        CliRun run = runCli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("ab7")});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral(" Province (Forest) 0 Peasants\n    [ab 07] O'Brien's Moor\n"
-                                         "       Gate [C1] (City)\n"));
-        QCOMPARE(run.err, QString());
-
-        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("zz07")});
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.err, QStringLiteral("There is no province \"zz07\" on this map.\n"));
-        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), db, QStringLiteral("ab-1")});
-        QCOMPARE(run.status, 1);
-        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), db});
-        QCOMPARE(run.status, 2);
-        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), game.home.file(QStringLiteral("None.mdb")),
-                   QStringLiteral("ab07")});
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.err.startsWith(QStringLiteral("Could not find file")));
-        QVERIFY(!QFile::exists(game.home.file(QStringLiteral("None.mdb"))));
+        const QString none = game.home.file(QStringLiteral("None.mdb"));
+        QStringList seen;
+        for (const QStringList& request : QList<QStringList>{{"--db", db, "ab7"}, {"--db", db, "zz07"},
+                                                             {"--db", db, "ab-1"}, {"--db", db}, {"--db", none, "ab07"}}) {
+            const CliRun run = runCli(QStringList{"show"} + request);
+            seen << QString::number(run.status) + " | " + run.out + " | " + run.err;
+        }
+        QCOMPARE(seen, (QStringList{"0 |  Province (Forest) 0 Peasants\n    [ab 07] O'Brien's Moor\n"
+                                    "       Gate [C1] (City)\n | ",
+                                    "1 |  | There is no province \"zz07\" on this map.\n",
+                                    "1 |  | There is no province \"ab-1\" on this map.\n",
+                                    "2 |  | show needs --db FILE and exactly one province code.\n",
+                                    "1 |  | Could not find file '" + none + "'.\n"}));
+        QVERIFY(!QFile::exists(none));
     }
 
     void renderDrawsTheMapWindow()
@@ -58,9 +54,8 @@ private slots:
         GameFixture game(kWorld);
         const QString db = game.session.CurrentDBName;
         const QString png = game.home.file(QStringLiteral("map.png"));
-        CliRun run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"), png,
-                       QStringLiteral("--mode"), QStringLiteral("continent"), QStringLiteral("--zoom"),
-                       QStringLiteral("15"), QStringLiteral("--origin"), QStringLiteral("35,45")});
+        const CliRun run =
+            runCli({"render", "--db", db, "-o", png, "--mode", "continent", "--zoom", "15", "--origin", "35,45"});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
 
@@ -86,7 +81,7 @@ private slots:
         GameFixture game(kWorld);
         const QString db = game.session.CurrentDBName;
         const QString png = game.home.file(QStringLiteral("bad.png"));
-        const QStringList base{QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"), png};
+        const QStringList base{"render", "--db", db, "-o", png};
         const QList<QPair<QStringList, QString>> cases{
             {{"--mode", "terrain"},
              "Unknown mode \"terrain\"; choose one of info, travel, continent, ruler, alliance, change, market.\n"},
@@ -101,8 +96,7 @@ private slots:
             QCOMPARE(run.status, 2);
             QCOMPARE(run.err, message);
         }
-        CliRun run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db});
-        QCOMPARE(run.status, 2);
+        QCOMPARE(runCli({"render", "--db", db}).status, 2);
         QVERIFY(!QFile::exists(png));
     }
 
@@ -111,13 +105,12 @@ private slots:
         GameFixture game(kWorld);
         const QString db = game.session.CurrentDBName;
         const QString missing = game.home.file(QStringLiteral("no/such/dir/map.png"));
-        CliRun run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"), missing});
+        CliRun run = runCli({"render", "--db", db, "-o", missing});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.startsWith(QStringLiteral("Could not write the picture \"%1\": ").arg(missing)),
                  qPrintable(run.err));
         if (QFileInfo(QStringLiteral("/dev/full")).exists()) {
-            run = runCli({QStringLiteral("render"), QStringLiteral("--db"), db, QStringLiteral("-o"),
-                          QStringLiteral("/dev/full")});
+            run = runCli({"render", "--db", db, "-o", "/dev/full"});
             QCOMPARE(run.status, 1);
             QCOMPARE(run.err, QStringLiteral("Could not write the picture \"/dev/full\": No space left on device\n"));
             QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile()); // still the device

@@ -1,5 +1,7 @@
 #include "EditedGame.h"
 
+#include "TestHome.h"
+
 #include "database/Database.h"
 #include "view/GameOpening.h"
 
@@ -50,15 +52,7 @@ EditingContext EditedGame::at(double x, double y)
 
 QStringList EditedGame::rows(const QString& sql)
 {
-    QStringList lines;
-    RecordSet set = game.database().openRecordSet(sql, RecordSetType::Snapshot);
-    for (; !set.isEOF(); set.moveNext()) {
-        QStringList fields;
-        for (const QString& field : set.fieldNames())
-            fields << (set.isNull(field) ? QStringLiteral("NULL") : set.text(field));
-        lines << fields.join(QLatin1Char('|'));
-    }
-    return lines;
+    return queryRows(game.session.CurrentDBName, sql);
 }
 
 ProvinceInfo EditedGame::info(double x, double y)

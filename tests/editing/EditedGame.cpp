@@ -1,7 +1,6 @@
 #include "EditedGame.h"
 
 #include "TestHome.h"
-
 #include "database/Database.h"
 #include "view/GameOpening.h"
 

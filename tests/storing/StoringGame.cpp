@@ -26,16 +26,7 @@ QList<FileOutcome> StoringGame::process(const QStringList& reports, const Proces
 
 QStringList StoringGame::rows(const QString& table)
 {
-    RecordSet set = database().openRecordSet(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table),
-                                             RecordSetType::Snapshot);
-    QStringList result;
-    for (; !set.isEOF(); set.moveNext()) {
-        QStringList fields;
-        for (const QString& field : set.fieldNames())
-            fields << (set.isNull(field) ? QStringLiteral("-") : set.text(field));
-        result << fields.join(QLatin1Char('|'));
-    }
-    return result;
+    return queryRows(path, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table), QStringLiteral("-"));
 }
 
 Database& StoringGame::database()

@@ -76,7 +76,7 @@ void runSql(const QString& path, const QString& sql)
     QSqlDatabase::removeDatabase(name);
 }
 
-QStringList queryRows(const QString& path, const QString& sql)
+QStringList queryRows(const QString& path, const QString& sql, const QString& null)
 {
     const QString name = QStringLiteral("test-query");
     QStringList lines;
@@ -88,7 +88,7 @@ QStringList queryRows(const QString& path, const QString& sql)
         while (query.next()) {
             QStringList fields;
             for (int i = 0; i < query.record().count(); ++i)
-                fields << (query.isNull(i) ? QStringLiteral("NULL") : query.value(i).toString());
+                fields << (query.isNull(i) ? null : query.value(i).toString());
             lines << fields.join(QLatin1Char('|'));
         }
     }

@@ -26,7 +26,7 @@ QByteArray fileBytes(const QString& path);
 // Runs SQL directly on a database file, bypassing the program (to set up cases).
 void runSql(const QString& path, const QString& sql);
 // The rows a query reads straight from a database file, a line each, fields
-// joined by "|", null as "NULL".
-QStringList queryRows(const QString& path, const QString& sql);
+// joined by "|", a null as `null` ("NULL" unless told).
+QStringList queryRows(const QString& path, const QString& sql, const QString& null = QStringLiteral("NULL"));
 
 } // namespace arvenna

@@ -21,9 +21,6 @@
 namespace arvenna {
 
 namespace {
-// How the run says that it rolled a report back.
-const QString kNothingStored = QStringLiteral("nothing was stored");
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -157,9 +154,9 @@ QString StoringCheck::check(const QByteArray& report)
         const QString integrity = integrityVerdict(engine);
         if (integrity != QLatin1String("ok"))
             return QStringLiteral("the game fails the integrity check: ") + integrity;
-        const bool leftNothing = !outcome.read || outcome.reason.startsWith(kNothingStored);
-        if (leftNothing && rowsDigest(engine) != templateDigest_)
-            return QStringLiteral("a report that stored nothing changed rows (%1)").arg(outcome.reason);
+        // A report that failed, wherever it failed, stores nothing.
+        if (!outcome.processed && rowsDigest(engine) != templateDigest_)
+            return QStringLiteral("a report that failed changed rows (%1)").arg(outcome.reason);
     } catch (const DatabaseError& error) {
         return QStringLiteral("a failure escaped: ") + error.message();
     }

@@ -67,7 +67,10 @@ private slots:
         ReportParserWindow* parser = openParser(app);
         QVERIFY(parser && parser->isVisible());
         QCOMPARE(parser->windowTitle(), QStringLiteral("Report Parser"));
-        QCOMPARE(lines(parser->File1), kReports);
+        // Each file with its turn and faction, and whether the game holds it.
+        QCOMPARE(lines(parser->File1), (QStringList{"turn0.txt  (not a report of this game)",
+                                                    "world-turn12.txt  (turn 12, Ash Clan [a01], new)",
+                                                    "world-turn14.txt  (turn 14, Ash Clan [a01], new)"}));
         QStringList labels;
         for (int i = 0; i < 6; ++i) {
             labels << parser->LblParseOptions[std::size_t(i)]->text();
@@ -95,7 +98,7 @@ private slots:
         QVERIFY(preferences);
         preferences->setChosenDirectory(other);
         preferences->accept();
-        QCOMPARE(lines(parser->File1), QStringList{"turn30.txt"});
+        QCOMPARE(lines(parser->File1), QStringList{"turn30.txt  (not a report of this game)"});
         QCOMPARE(readRepsDirectory(*app.settings, QString()), other);
 
         leave(parser);
@@ -139,6 +142,13 @@ private slots:
         QVERIFY(!parser->ProgressFiles->isVisibleTo(parser));
         QVERIFY(parser->Command1->isEnabled());
         QCOMPARE(lines(parser->LstChanges).value(0), QStringLiteral("[SAVED] (LOC) Harrowfield Vale [ab08], plain, in Norland"));
+        const QString reports = app.state.RepsDirectory + "/";
+        QCOMPARE(lines(parser->LstSummary),
+                 (QStringList{"failed " + reports + "turn0.txt: the report was refused",
+                              "ok " + reports + "world-turn12.txt: turn 12, Ash Clan [a01]",
+                              "ok " + reports + "world-turn14.txt: turn 14, Ash Clan [a01]"}));
+        QCOMPARE(lines(parser->File1).value(2), "world-turn14.txt  (turn 14, Ash Clan [a01], already processed)");
+        QVERIFY(app.find(QStringLiteral("undoproc"))->isEnabled());
 
         leave(parser);
         QCOMPARE((QList<int>{app.state.view.X0, app.state.view.Y0, app.state.view.XCells}), (QList<int>{1, 1, 15}));
@@ -147,6 +157,16 @@ private slots:
         QCOMPARE(app.find<QComboBox>(QStringLiteral("CmbProvRuller"))->count(), rulers + 1);
         QVERIFY(app.state.pictures.mapWindow() != QImage());
         QCOMPARE(app.dialogue.shown.size(), 1);
+
+        // The run taken back: asked first, the map read again where it was.
+        app.dialogue.answers.enqueue(DialogueAnswer::Yes);
+        app.find(QStringLiteral("undoproc"))->trigger();
+        QCOMPARE(app.dialogue.shown.size(), 2);
+        QCOMPARE(app.dialogue.shown.last().title, "Undo Last Processing");
+        QCOMPARE(app.details(), QStringList{"    [ab 08]  - no info - "});
+        QCOMPARE(app.state.view.XCells, 15);
+        QVERIFY(!app.find(QStringLiteral("undoproc"))->isEnabled());
+        QVERIFY(app.state.game.isOpen());
     }
 
     void leavingWithoutProcessingKeepsTheMap()

@@ -220,12 +220,12 @@ private slots:
                  (QList<int>{2, 0, 0}));
 
         runSql(game.session.CurrentDBName, "INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) "
-                                           "VALUES (40000, 'Huge', 1, 1, 4)");
+                                           "VALUES (5000000000, 'Huge', 1, 1, 4)");
         try {
             loadMapModel(model, game.database());
-            QFAIL("a province id beyond 16 bits was loaded");
+            QFAIL("a province id beyond 32 bits was loaded");
         } catch (const DatabaseError& error) {
-            QVERIFY2(error.message().startsWith("Overflow: the field 'ProvinciaID' holds '40000'"),
+            QVERIFY2(error.message().startsWith("Overflow: the field 'ProvinciaID' holds '5000000000'"),
                      qPrintable(error.message()));
         }
         QCOMPARE(model.Provinces.Item("ab09").ProvinceName, QStringLiteral("Moved"));

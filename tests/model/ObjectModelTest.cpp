@@ -183,14 +183,16 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DatabaseError, kinds.at(0));
         QVERIFY_THROWS_EXCEPTION(DatabaseError, kinds.at(17));
 
-        // Values beyond 16 bits fail cleanly.
+        // Ids are 32-bit: a long game's characters pass 16 bits; beyond 32 they fail cleanly.
         db.execute("INSERT INTO CHARACTERS (CharacterID, CHARACTERNAME) VALUES (40000, 'Big')");
+        QCOMPARE(CollectCharacter(db).Item("40000").CharacterName, QStringLiteral("Big"));
+        db.execute("INSERT INTO CHARACTERS (CharacterID, CHARACTERNAME) VALUES (5000000000, 'Huge')");
         try {
             CollectCharacter again(db);
-            QFAIL("an id beyond 16 bits was accepted");
+            QFAIL("an id beyond 32 bits was accepted");
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.message(), QStringLiteral("Overflow: the field 'CharacterID' holds '40000', which is not a "
-                                                     "whole number from -32768 to 32767."));
+            QCOMPARE(error.message(), QStringLiteral("Overflow: the field 'CharacterID' holds '5000000000', which is not "
+                                                     "a whole number from -2147483648 to 2147483647."));
         }
         QCOMPARE((QList<qint16>{toInteger(QVariant(-32768), "F"), toInteger(QVariant(), "F")}),
                  (QList<qint16>{-32768, 0}));

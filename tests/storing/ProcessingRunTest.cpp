@@ -20,9 +20,13 @@ QString writeReport(const StoringGame& game, const QString& name, const QByteArr
     return game.home.file(name);
 }
 
-ScriptedDialogue::Shown errorBox(const QString& path, const QString& lastItem)
+// The error box of a file that failed on a report line: its number and text, then why.
+ScriptedDialogue::Shown errorBox(const QString& path, const FileOutcome& outcome)
 {
-    return {kProgramTitle, "An error was found processing file " + path + " in line \n" + lastItem, MessageIcon::None};
+    return {kProgramTitle,
+            "An error was found processing file " + path + " in line " + QString::number(outcome.line) + "\n"
+                + outcome.lineText + "\n\n" + outcome.reason,
+            MessageIcon::None};
 }
 } // namespace
 
@@ -48,42 +52,63 @@ private slots:
                  (QList<bool>{true, false, true}));
         QCOMPARE(game.dialogue.shown, (QList<ScriptedDialogue::Shown>{
                                           {"Information", "Turn 0 Reports can not be parsed", MessageIcon::Information}}));
-        QCOMPARE(game.rows("REPORTLOG"), QStringList{"a01|12"});
+        QCOMPARE(game.rows("REPORTLOG"), QStringList{"a01|14"}); // the latest turn stays
         QCOMPARE(processingStatus(outcomes), "Update finished");
         QCOMPARE(processingStatus({}), "No Files processed");
     }
 
-    // A line a stage cannot cut up ends the stage; rows stored before it
-    // stay, the file is not logged, the error box names it, the next file goes on.
+    // A line a stage cannot cut up fails the whole file: nothing of it is
+    // stored, the file is not logged, the reason names the report line, the
+    // error box names the file, the next file goes on.
     void badLinesFailTheFile_data()
     {
         QTest::addColumn<QByteArray>("locations");
-        QTest::addColumn<QString>("lastItem");
-        QTest::addColumn<int>("provincesKept");
-        QTest::newRow("no brackets") << QByteArray("Harrowfield ab08, plain, in Vessaly\n") << "(TMP) end" << 0;
-        QTest::newRow("no comma after the terrain") << QByteArray("Harrowfield [ab08], plain\n") << "(TMP) end" << 0;
-        QTest::newRow("row code off the grid") << QByteArray("Nowhere [zz01], plain, in Vessaly\n") << "(TMP) end" << 0;
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no brackets") << QByteArray("Harrowfield ab08, plain, in Vessaly\n")
+                                     << "\"[\" missing in report line 8: Harrowfield ab08, plain, in Vessaly";
+        QTest::newRow("no comma after the terrain") << QByteArray("Harrowfield [ab08], plain\n")
+                                                    << "\",\" missing in report line 8: Harrowfield [ab08], plain";
         QTest::newRow("ruler group too short")
-            << QByteArray("Marsh [ac20], plain, in Vessaly\n\nProvince controlled\n") << "(TMP) end" << 1;
+            << QByteArray("Marsh [ac20], plain, in Vessaly\n\nProvince controlled\n")
+            << "the ruler group is too short in report line 10: Province controlled";
         QTest::newRow("entrance beyond 16 bits")
             << QByteArray("Marsh [ac20], plain, in Vessaly\n\nInner locations:\n   Pit [x1], cave, 40000 days\n")
-            << "(TMP) end" << 1;
+            << "number too large in report line 11:    Pit [x1], cave, 40000 days";
     }
 
     void badLinesFailTheFile()
     {
         QFETCH(QByteArray, locations);
-        QFETCH(QString, lastItem);
-        QFETCH(int, provincesKept);
+        QFETCH(QString, reason);
         StoringGame game;
         const QString bad = writeReport(game, "bad.txt", locations);
         const QList<FileOutcome> outcomes = game.process({bad, "world-turn14.txt"});
+        QCOMPARE(outcomes[0].reason, reason);
+        QCOMPARE(outcomes[0].reason.endsWith(QString::number(outcomes[0].line) + ": " + outcomes[0].lineText), true);
         QCOMPARE(outcomes[0].processed, false);
-        QVERIFY2(outcomes[0].reason.contains("in log line"), qPrintable(outcomes[0].reason));
         QCOMPARE(outcomes[1].processed, true);
-        QCOMPARE(game.dialogue.shown, QList<ScriptedDialogue::Shown>{errorBox(bad, lastItem)});
+        QCOMPARE(game.dialogue.shown, QList<ScriptedDialogue::Shown>{errorBox(bad, outcomes[0])});
         QCOMPARE(game.rows("REPORTLOG"), QStringList{"a01|14"});
-        QCOMPARE(game.rows("PROVINCIAS").size(), provincesKept + 2);
+        QCOMPARE(game.rows("PROVINCIAS").size(), 2);
+        QCOMPARE(game.rows("CONTINENTES").size(), 2);
+    }
+
+    // Several files failing: the run goes on without a box, the summary
+    // names each with its reason, and the stored one with turn and faction.
+    void severalFailuresShowNoBoxButASummary()
+    {
+        StoringGame game;
+        const QString first = writeReport(game, "first.txt", "Harrowfield ab08, plain, in Vessaly\n");
+        const QString second = writeReport(game, "second.txt", "Harrowfield [ab08], plain\n");
+        const QList<FileOutcome> outcomes = game.process({first, "world-turn14.txt", second});
+        QCOMPARE(game.dialogue.shown, QList<ScriptedDialogue::Shown>());
+        QStringList summary;
+        for (const FileOutcome& outcome : outcomes)
+            summary << outcomeLine(outcome);
+        QCOMPARE(summary,
+                 (QStringList{"failed " + first + ": \"[\" missing in report line 8: Harrowfield ab08, plain, in Vessaly",
+                              "ok " + storingReport("world-turn14.txt") + ": turn 14, Ash Clan [a01]",
+                              "failed " + second + ": \",\" missing in report line 8: Harrowfield [ab08], plain"}));
     }
 
     // Values are stored as written; what the stages cannot place is passed
@@ -172,16 +197,25 @@ private slots:
         const QString world = storingReport("world-turn12.txt");
         const QString turn0 = storingReport("turn0.txt");
         CliRun run = runCli({"process", "--db", game.path, world, turn0});
-        QCOMPARE(run.out, "ok " + world + "\nfailed " + turn0 + ": the report was refused\n");
+        QCOMPARE(run.out, "ok " + world + ": turn 12, Ash Clan [a01]\nfailed " + turn0 + ": the report was refused\n");
         QCOMPARE(run.err, "Turn 0 Reports can not be parsed\n");
         QCOMPARE(run.status, 1);
 
         run = runCli({"process", "--db", game.path, "--only", "0,3", "--log", world});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.out.split('\n').mid(0, 2),
-                 (QStringList{"ok " + world, "[SAVED] (LOC) Harrowfield [ab08], plain, in Vessaly, civ-2"}));
+                 (QStringList{"ok " + world + ": turn 12, Ash Clan [a01]",
+                              "[SAVED] (LOC) Harrowfield [ab08], plain, in Vessaly, civ-2"}));
         QVERIFY(run.out.contains("\n(LOC) Kessra [m421], port city, in Harrowfield [ab08], safe haven\n"));
         QCOMPARE(run.status, 0);
+
+        // No option at all still logs the report, as the window does.
+        TestHome other;
+        const QString empty = other.addGameDatabase("Arvenna.mdb");
+        run = runCli({"process", "--db", empty, "--only", "", world});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(queryRows(empty, "SELECT * FROM REPORTLOG"), QStringList{"a01|12"});
+        QCOMPARE(queryRows(empty, "SELECT count(*) FROM PROVINCIAS"), QStringList{"0"});
 
         QCOMPARE(runCli({"process", "--db", game.path, "--only", "6", world}).status, 2);
         QCOMPARE(runCli({"process", "--db", game.path}).status, 2);

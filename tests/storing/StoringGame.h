@@ -32,6 +32,12 @@ public:
     ScriptedDialogue dialogue;
 };
 
+// What a game file knows, table by table: each table's rows sorted, named by
+// natural keys (province codes and the game's numbers) instead of the ids
+// that depend on the order rows were added.
+using GameKnowledge = QList<std::pair<QString, QStringList>>;
+GameKnowledge gameKnowledge(const QString& path);
+
 // A fixture report of tests/storing/reports.
 QString storingReport(const QString& name);
 

@@ -68,7 +68,7 @@ private slots:
                               "(INN)  Tobin Marsh [3301], captain of the fleet, with", "(INN)  twelve sailors",
                               "[SAVED] (INN)    Kessra Sewers [s422], sewer, 1 day", "----(SEP)----"}));
 
-        // An unstamped inner location counts as turn 100 and survives the purge.
+        // An unstamped inner location counts as turn 100: it survives the purge, unstamped.
         game.database().execute("UPDATE INNERLOCATIONS SET Comments = NULL WHERE LocalNumber = 'r220'");
         QCOMPARE(game.process(kWorld14).constFirst().processed, true);
         QCOMPARE(game.rows("PROVINCIAS"),
@@ -77,15 +77,16 @@ private slots:
         QCOMPARE(game.rows("CONTINENTES").constLast(), "4|Norland|0");
         QCOMPARE(game.rows("LOCALS"), (QStringList{"1|1|m500|Port Azure|2|0|14", kCities12[1]}));
         QCOMPARE(game.rows("INNERLOCATIONS"),
-                 (QStringList{"5|0|0|1|r220|Old Stones|12|1|-|0|0|100", kInner12[5],
+                 (QStringList{"5|0|0|1|r220|Old Stones|12|1|-|0|0|-", kInner12[5],
                               "7|0|1|3|s422|Kessra Sewers|9|4|-|0|0|14", "8|0|0|1|m310|Harrowfield Mine|3|2|-|0|0|14"}));
         QCOMPARE(game.rows("REPORTLOG"), QStringList{"a01|14"});
         QCOMPARE(modelProvince(game.model, "ab08"), "Harrowfield Vale|4|4|14|ab8|1|m500|Port Azure|2|1|0");
     }
 
     // The same turn again refreshes cities but not provinces; an older
-    // report leaves newer provinces and cities, writes its inner locations
-    // and lowers the report log's turn.
+    // report leaves newer provinces, cities, inner location lists and the
+    // report log's turn, and only fills in what nothing newer told (a
+    // province's ruler, a list of a place the newer report did not show).
     void turnStampsDecideWhatIsRefreshed()
     {
         StoringGame game;
@@ -104,11 +105,9 @@ private slots:
                               "3|Sea of Storms|8|1|3|3|-|-|12|-|-|-|-|-|-", "4|Dale's End|10|2|1|4|-|-|12|-|-|-|-|-|-"}));
         QCOMPARE(older.rows("LOCALS"), (QStringList{"1|1|m500|Port Azure|2|0|14", "2|4|q100|Brook|2|0|12"}));
         QCOMPARE(older.rows("INNERLOCATIONS"),
-                 (QStringList{"1|0|0|1|m310|Harrowfield Mine|3|2|-|1|0|12", "2|0|1|1|s422|Kessra Sewers|9|1|-|0|0|12",
-                              "3|0|0|1|c104|Dunmere Keep|1|-|-|0|0|12", "4|1|0|1|m311|Deep Gallery|14|1|-|0|0|12",
-                              "5|1|0|1|m312|Lower Gallery|14|3|-|0|1|12", "6|0|0|1|r220|Old Stones|12|1|-|0|0|12",
-                              "7|0|1|1|s880|Grey Heron|8|-|-|0|0|12"}));
-        QCOMPARE(older.rows("REPORTLOG"), QStringList{"a01|12"});
+                 (QStringList{"1|0|0|1|m310|Harrowfield Mine|3|2|-|0|0|14", "2|0|0|2|s422|Kessra Sewers|9|4|-|0|0|14",
+                              "3|0|1|1|s880|Grey Heron|8|-|-|0|0|12"}));
+        QCOMPARE(older.rows("REPORTLOG"), QStringList{"a01|14"});
     }
 };
 

@@ -8,8 +8,13 @@
 #include "shell/ReportsDirectory.h"
 #include "shell/UserDialogue.h"
 #include "storing/ProcessingRun.h"
+#include "storing/ReportFiles.h"
+#include "database/ProcessingUndo.h"
+#include "database/GameSession.h"
 #include "view/GameOpening.h"
 
+#include <QFileInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QWidget>
 
@@ -65,7 +70,7 @@ void ParserController::openWindow()
         connect(window_, &ReportParserWindow::preferencesChosen, this, &ParserController::choosePreferences);
     }
     processed_ = false;
-    window_->showReportsDirectory(state_.RepsDirectory);
+    showReportFiles();
     window_->show();
     window_->raise();
     window_->activateWindow();
@@ -81,6 +86,8 @@ void ParserController::process()
     window_->showRunStarting(files);
     QList<FileOutcome> outcomes;
     try {
+        if (!files.isEmpty())
+            takeUndoCopy(state_.game.CurrentConnection->DatabaseConnection(), files);
         ProcessingRun run(state_.game, state_.model, report_, dialogue_);
         int index = 0;
         outcomes = run.process(files, window_->options(), [&](const FileOutcome& outcome) {
@@ -90,8 +97,24 @@ void ParserController::process()
     } catch (const DatabaseError& error) {
         dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);
     }
-    window_->showRunFinished(processingStatus(outcomes), report_.buffer.items());
+    QStringList summary;
+    for (const FileOutcome& outcome : std::as_const(outcomes))
+        summary << outcomeLine(outcome);
+    window_->showRunFinished(processingStatus(outcomes), report_.buffer.items(), summary);
+    showReportFiles();
     running_ = false;
+    refreshUndo();
+}
+
+void ParserController::showReportFiles()
+{
+    try {
+        window_->showReportFiles(state_.RepsDirectory,
+                                 readReportFiles(state_.RepsDirectory, state_.game.CurrentDBDesc,
+                                                 state_.game.CurrentConnection->DatabaseConnection()));
+    } catch (const DatabaseError& error) {
+        dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);
+    }
 }
 
 void ParserController::exitParser()
@@ -110,18 +133,59 @@ void ParserController::exitParser()
     wait.setWaitText(QStringLiteral("Refreshing, Please Wait"));
     wait.show();
     dialogue_.letEventsRun();
+    if (reloadMap(state_.game.CurrentDBName))
+        emit mapReloaded();
+}
+
+bool ParserController::reloadMap(const QString& path)
+{
     const MapView before = state_.view;
-    const QString path = state_.game.CurrentDBName;
     try {
         if (openGame(path, state_.game, state_.model, state_.view) != GameSession::OpenResult::Opened)
             throw DatabaseError(QStringLiteral("The database [%1] can no longer be found.").arg(path));
     } catch (const DatabaseError& error) {
         dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);
         emit mapLost();
-        return;
+        return false;
     }
     keepPlace(state_.view, before);
-    emit mapReloaded();
+    return true;
+}
+
+void ParserController::refreshUndo()
+{
+    emit undoAvailable(state_.game.isOpen() && undoPoint(state_.game.CurrentDBName).has_value());
+}
+
+void ParserController::undoLastRun()
+{
+    if (!state_.game.isOpen() || running_)
+        return;
+    const QString path = state_.game.CurrentDBName;
+    const std::optional<UndoPoint> point = undoPoint(path);
+    if (!point) {
+        refreshUndo();
+        return;
+    }
+    QStringList names;
+    for (const QString& file : point->files)
+        names << QFileInfo(file).fileName();
+    const QString question = QStringLiteral("Undo the processing run of %1?\n\nIts reports: %2\n\nThe game goes back "
+                                            "to what it was before that run.")
+                                 .arg(QLocale().toString(point->taken, QLocale::ShortFormat), names.join(QStringLiteral(", ")));
+    if (dialogue_.ask(QStringLiteral("Undo Last Processing"), question, MessageIcon::Question, DialogueButtons::YesNo)
+        != DialogueAnswer::Yes)
+        return;
+    BusyPointer busy(dialogue_);
+    state_.game.close();
+    try {
+        undoLastProcessing(path);
+    } catch (const DatabaseError& error) {
+        dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);
+    }
+    if (reloadMap(path))
+        emit mapReloaded();
+    refreshUndo();
 }
 
 void ParserController::choosePreferences()
@@ -132,7 +196,7 @@ void ParserController::choosePreferences()
         state_.RepsDirectory = preferences->chosenDirectory();
         saveRepsDirectory(settings_, state_.RepsDirectory);
         if (window_)
-            window_->showReportsDirectory(state_.RepsDirectory);
+            showReportFiles();
     });
     preferences->open();
 }

@@ -29,16 +29,26 @@ public:
     void process();
     void exitParser();
     void choosePreferences();
+    // "Undo Last Processing": after asking, puts back the copy taken before
+    // the last run and reloads the map where it was.
+    void undoLastRun();
+    // Tells whether the open game has a run to undo.
+    void refreshUndo();
 
 signals:
     // The map was reloaded and the view kept its place: redraw it.
     void mapReloaded();
     // The map could not be reloaded; nothing of it can be shown.
     void mapLost();
+    void undoAvailable(bool available);
 
 private:
     // The main window, which owns the parser and wait windows.
     QWidget* owner() const;
+    // Opens the game again and keeps the view's place; false (after saying
+    // why) when it cannot be opened.
+    bool reloadMap(const QString& path);
+    void showReportFiles();
 
     AppState& state_;
     UserDialogue& dialogue_;

@@ -78,6 +78,15 @@ ReportParserWindow::ReportParserWindow(const QString& programDirectory, const QS
     LstChanges = new QListWidget(this);
     LstChanges->setObjectName(QStringLiteral("LstChanges"));
     LstChanges->setUniformItemSizes(true); // a report's log runs to tens of thousands of lines
+    // Hidden during a run, it keeps its place so that the status stays put.
+    QSizePolicy keepPlace = LstChanges->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    LstChanges->setSizePolicy(keepPlace);
+    auto* summary = new QGroupBox(QStringLiteral("Last run"), this);
+    LstSummary = new QListWidget(summary);
+    LstSummary->setObjectName(QStringLiteral("LstSummary"));
+    LstSummary->setMaximumHeight(120);
+    (new QVBoxLayout(summary))->addWidget(LstSummary);
 
     auto* status = new QGroupBox(QStringLiteral("Status"), this);
     status->setObjectName(QStringLiteral("FrmStatus"));
@@ -102,6 +111,7 @@ ReportParserWindow::ReportParserWindow(const QString& programDirectory, const QS
     left->addWidget(options);
     auto* right = new QVBoxLayout;
     right->addWidget(LstChanges, 1);
+    right->addWidget(summary);
     right->addWidget(status);
     right->addStretch();
     auto* layout = new QHBoxLayout(this);
@@ -121,11 +131,26 @@ void ReportParserWindow::showOptionPicture(int option)
     ImgParseOptions[at]->setIcon(programIcon(programDirectory_, Check1[at]->isChecked() ? kOptionOn : kOptionOff));
 }
 
-void ReportParserWindow::showReportsDirectory(const QString& directory)
+void ReportParserWindow::showReportFiles(const QString& directory, const QList<ReportFile>& files)
 {
+    QStringList selected;
+    if (directory == directory_) {
+        for (const QListWidgetItem* item : File1->selectedItems())
+            selected << item->data(Qt::UserRole).toString();
+    }
     directory_ = directory;
     File1->clear();
-    File1->addItems(QDir(directory).entryList(QDir::Files, QDir::Name));
+    for (const ReportFile& file : files) {
+        auto* item = new QListWidgetItem(reportFileCaption(file), File1);
+        item->setData(Qt::UserRole, file.name);
+        // This turn's reports stand out; what the game holds or cannot read steps back.
+        QFont font = item->font();
+        font.setBold(file.state == ReportFileState::New);
+        item->setFont(font);
+        if (file.state != ReportFileState::New)
+            item->setForeground(palette().color(QPalette::Disabled, QPalette::Text));
+        item->setSelected(selected.contains(file.name));
+    }
 }
 
 QStringList ReportParserWindow::selectedFiles() const
@@ -133,7 +158,7 @@ QStringList ReportParserWindow::selectedFiles() const
     QStringList files;
     for (int i = 0; i < File1->count(); ++i) {
         if (File1->item(i)->isSelected())
-            files << QDir(directory_).filePath(File1->item(i)->text());
+            files << QDir(directory_).filePath(File1->item(i)->data(Qt::UserRole).toString());
     }
     return files;
 }
@@ -178,8 +203,10 @@ QString ReportParserWindow::progressText(int index) const
         .arg(QFileInfo(running_.at(index)).fileName());
 }
 
-void ReportParserWindow::showRunFinished(const QString& status, const QStringList& log)
+void ReportParserWindow::showRunFinished(const QString& status, const QStringList& log, const QStringList& summary)
 {
+    LstSummary->clear();
+    LstSummary->addItems(summary);
     running_.clear();
     lblstatus->setText(status);
     LblProgress->hide();

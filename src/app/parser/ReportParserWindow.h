@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storing/ProcessingRun.h"
+#include "storing/ReportFiles.h"
 
 #include <QWidget>
 #include <array>
@@ -24,8 +25,9 @@ class ReportParserWindow : public QWidget {
 public:
     ReportParserWindow(const QString& programDirectory, const QStringList& optionLabels, QWidget* owner = nullptr);
 
-    // Lists the files of the reports directory.
-    void showReportsDirectory(const QString& directory);
+    // Lists the files of the reports directory, each with its turn, faction
+    // and whether the game holds it already.
+    void showReportFiles(const QString& directory, const QList<ReportFile>& files);
     // The selected files with their directory, in list order.
     QStringList selectedFiles() const;
     ProcessingOptions options() const;
@@ -35,12 +37,14 @@ public:
     void showRunStarting(const QStringList& files);
     // File index (from 0) of the run has been handled.
     void showFileDone(int index, const FileOutcome& outcome);
-    // The run ended: its status, the log of the last file, controls back on.
-    void showRunFinished(const QString& status, const QStringList& log);
+    // The run ended: its status, the log of the last file, a line for each
+    // file of the run, controls back on.
+    void showRunFinished(const QString& status, const QStringList& log, const QStringList& summary);
 
     QListWidget* File1;
     QPushButton* Command1;
     QListWidget* LstChanges;
+    QListWidget* LstSummary;
     QLabel* lblstatus;
     std::array<QCheckBox*, kProcessingOptionCount> Check1;
     std::array<QToolButton*, kProcessingOptionCount> ImgParseOptions;

@@ -73,6 +73,8 @@ MainMenus::MainMenus(QMenuBar* bar)
     arvtools->addSeparator();
     extapp = namedMenu(arvtools, QStringLiteral("extapp"), QStringLiteral("E&xternal Applications"));
     RepParser = namedAction(arvtools, QStringLiteral("RepParser"), QStringLiteral("Report &Parser"));
+    undoproc = namedAction(arvtools, QStringLiteral("undoproc"), QStringLiteral("&Undo Last Processing"));
+    undoproc->setEnabled(false);
 
     ajuda = bar->addMenu(QStringLiteral("&Help"));
     ajuda->setObjectName(QStringLiteral("ajuda"));

@@ -36,6 +36,7 @@ struct MainMenus {
     QMenu* parworld;
     QMenu* extapp;
     QAction* RepParser;
+    QAction* undoproc;
 
     QMenu* ajuda;
     QAction* snh;

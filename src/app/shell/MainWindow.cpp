@@ -101,6 +101,7 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     connect(menus_.crtnewdb, &QAction::triggered, this, &MainWindow::createDatabaseChosen);
     connect(menus_.GenHTMLMAp, &QAction::triggered, this, &MainWindow::exportChosen);
     connect(menus_.RepParser, &QAction::triggered, this, &MainWindow::reportParserChosen);
+    connect(menus_.undoproc, &QAction::triggered, this, &MainWindow::undoProcessingChosen);
     emitPosition(this, menus_.mnOptions, &MainWindow::displayModeChosen);
     emitPosition(this, menus_.MapSize, &MainWindow::zoomChosen);
     for (int i = 0; i < 2; ++i) {
@@ -200,6 +201,11 @@ void MainWindow::showMapClosed()
     menus_.cloMap->setEnabled(false);
     menus_.delbase->setEnabled(false);
     menus_.RepParser->setEnabled(false);
+}
+
+void MainWindow::showUndoAvailable(bool available)
+{
+    menus_.undoproc->setEnabled(available);
 }
 
 void MainWindow::clearProvincePanels()

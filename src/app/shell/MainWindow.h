@@ -49,6 +49,7 @@ public:
     // The pop-up menu of a right press on the map.
     void showProvincePopup();
     void showPasteEnabled(bool enabled);
+    void showUndoAvailable(bool available);
     void showInnerLocation(const InnerLocationFrame& frame);
     // Route lines at the end of the details list; selectLast selects the last.
     void appendDetailLines(const QStringList& lines, bool selectLast);
@@ -92,6 +93,7 @@ signals:
     void innerDeleteChosen(const InnerLocationFrame& frame);
     void innerLinePicked(const QString& code);
     void reportParserChosen();
+    void undoProcessingChosen();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

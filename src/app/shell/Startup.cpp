@@ -37,6 +37,10 @@ void connectParserCommands(MainWindow& window, ParserController& parser, Databas
     QObject::connect(&parser, &ParserController::mapReloaded, &window, &MainWindow::showMapModel);
     QObject::connect(&parser, &ParserController::mapReloaded, &view, &ViewController::mapLoaded);
     QObject::connect(&parser, &ParserController::mapLost, &database, &DatabaseController::closeMap);
+    QObject::connect(&window, &MainWindow::undoProcessingChosen, &parser, &ParserController::undoLastRun);
+    QObject::connect(&parser, &ParserController::undoAvailable, &window, &MainWindow::showUndoAvailable);
+    QObject::connect(&database, &DatabaseController::mapOpened, &parser, &ParserController::refreshUndo);
+    QObject::connect(&database, &DatabaseController::mapClosed, &parser, &ParserController::refreshUndo);
 }
 
 void connectViewCommands(MainWindow& window, ViewController& view)

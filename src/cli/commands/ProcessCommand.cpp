@@ -2,6 +2,8 @@
 #include "CommandGame.h"
 #include "view/OpenedGame.h"
 #include "ConsoleDialogue.h"
+#include "database/GameSession.h"
+#include "database/ProcessingUndo.h"
 #include "parser/ReportState.h"
 #include "storing/ProcessingRun.h"
 
@@ -11,11 +13,12 @@
 namespace arvenna {
 
 namespace {
-// "--only 0,2,5": the options switched on; nothing when the list is malformed.
+// "--only 0,2,5": the options switched on ("" for none, as the window can);
+// nothing when the list is malformed.
 std::optional<ProcessingOptions> optionsFrom(const QString& list)
 {
     ProcessingOptions options{};
-    for (const QString& part : list.split(QLatin1Char(','))) {
+    for (const QString& part : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
         bool ok = false;
         const int option = part.trimmed().toInt(&ok);
         if (!ok || option < 0 || option >= kProcessingOptionCount)
@@ -58,13 +61,11 @@ int runProcessCommand(const QStringList& arguments)
         ConsoleDialogue dialogue;
         ReportState state;
         bool failed = false;
+        takeUndoCopy(session.CurrentConnection->DatabaseConnection(), parser.positionalArguments());
         ProcessingRun run(session, model, state, dialogue);
         run.process(parser.positionalArguments(), *options, [&](const FileOutcome& outcome) {
             failed = failed || !outcome.processed;
-            // One line a file, even when the reason quotes a statement.
-            const QString reason = QString(outcome.reason).replace(QLatin1Char('\n'), QLatin1Char(' '));
-            printLine(outcome.processed ? QStringLiteral("ok %1").arg(outcome.path)
-                                        : QStringLiteral("failed %1: %2").arg(outcome.path, reason));
+            printLine(outcomeLine(outcome));
             if (parser.isSet(log)) {
                 for (const QString& item : state.buffer.items())
                     printLine(item);

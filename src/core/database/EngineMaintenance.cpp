@@ -1,6 +1,7 @@
 #include "EngineMaintenance.h"
 
 #include "DatabaseError.h"
+#include "EngineBackup.h"
 #include "EngineStatement.h"
 #include "LockedDatabase.h"
 #include "SalvageCopy.h"
@@ -132,20 +133,6 @@ QList<TableLoss> rebuildInto(sqlite3* damaged, sqlite3* fresh)
     if (!integrityOk(fresh))
         throw DatabaseError(QStringLiteral("The rebuilt database does not pass the integrity check."));
     return losses;
-}
-
-// Copies every page of from into to, in one transaction of to.
-void copyAllPages(sqlite3* from, sqlite3* to)
-{
-    sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
-    if (!backup)
-        throw engineError(to);
-    const int stepped = sqlite3_backup_step(backup, -1);
-    const int finished = sqlite3_backup_finish(backup);
-    if (stepped != SQLITE_DONE)
-        throw DatabaseError(QString::fromLatin1(sqlite3_errstr(stepped)));
-    if (finished != SQLITE_OK)
-        throw engineError(to);
 }
 
 // The file's bytes as they are, read through the engine's own open file:

@@ -1,7 +1,9 @@
 #include "Purge.h"
 
 #include "../shell/UserDialogue.h"
+#include "DatabaseError.h"
 #include "GameSession.h"
+#include "ProcessingUndo.h"
 
 #include <QFile>
 
@@ -21,6 +23,11 @@ PurgeResult purgeOpenDatabase(GameSession& session, UserDialogue& dialogue)
         dialogue.inform(kProgramTitle, QStringLiteral("The database [") + path + QStringLiteral("] could not be deleted."),
                         MessageIcon::Critical);
         return PurgeResult::DeleteFailed;
+    }
+    try {
+        removeUndoCopy(path); // nothing is left to undo into
+    } catch (const DatabaseError& error) {
+        dialogue.inform(kProgramTitle, error.message(), MessageIcon::Warning);
     }
     return PurgeResult::Deleted;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyedCollection.h"
+#include "RowId.h"
 
 #include <QString>
 
@@ -16,7 +17,7 @@ struct ClassCharacter {
     QString CharacterFaction;
     QString CharacterNo;
     QString CharacterName;
-    qint16 CharacterID = 0;
+    RowId CharacterID = 0;
 };
 
 // The characters owned or seen, read from CHARACTERS on creation, keyed by CharacterID.
@@ -25,7 +26,7 @@ public:
     CollectCharacter() = default;
     explicit CollectCharacter(Database& database);
 
-    ClassCharacter& Add(qint16 CharacterID, const QString& CharacterName, const QString& CharacterNo,
+    ClassCharacter& Add(RowId CharacterID, const QString& CharacterName, const QString& CharacterNo,
                         const QString& CharacterFaction, const QString& CharacterLoyalty, qint16 CharacterMaxAura,
                         const QString& CharacterLastLocation, qint16 CharacterTurn, const QString& key = {});
 };

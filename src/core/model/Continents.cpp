@@ -9,13 +9,13 @@ CollectContinents::CollectContinents(Database& database)
 {
     RecordSet rows = database.openRecordSet(QStringLiteral("SELECT * FROM CONTINENTES"), RecordSetType::Snapshot);
     for (; !rows.isEOF(); rows.moveNext()) {
-        const qint16 id = toInteger(rows.value(QStringLiteral("CONTID")), QStringLiteral("CONTID"));
+        const RowId id = toLong(rows.value(QStringLiteral("CONTID")), QStringLiteral("CONTID"));
         Add(rows.text(QStringLiteral("CONTDESCRIPTION")), id,
             toLong(rows.value(QStringLiteral("CONTCOLOR")), QStringLiteral("CONTCOLOR")), QString::number(id));
     }
 }
 
-ClassContinents& CollectContinents::Add(const QString& ContinentName, qint16 ContinentId, qint32 ContinentColor,
+ClassContinents& CollectContinents::Add(const QString& ContinentName, RowId ContinentId, qint32 ContinentColor,
                                         const QString& key)
 {
     return store(std::make_unique<ClassContinents>(ClassContinents{ContinentColor, ContinentId, ContinentName}), key);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyedCollection.h"
+#include "RowId.h"
 
 #include <QString>
 
@@ -10,7 +11,7 @@ class Database;
 
 struct ClassContinents {
     qint32 ContinentColor = 0;
-    qint16 ContinentId = 0;
+    RowId ContinentId = 0;
     QString ContinentName;
 };
 
@@ -20,7 +21,7 @@ public:
     CollectContinents() = default;
     explicit CollectContinents(Database& database);
 
-    ClassContinents& Add(const QString& ContinentName, qint16 ContinentId, qint32 ContinentColor,
+    ClassContinents& Add(const QString& ContinentName, RowId ContinentId, qint32 ContinentColor,
                          const QString& key = {});
 };
 

@@ -14,7 +14,7 @@ struct InnerRow {
     bool inProvince = false; // LocalLocationID is 0
     bool firstLevel = false; // InnerID is 0 or null, else it names the parent
     qint64 parent = 0;
-    qint16 id = 0;
+    RowId id = 0;
     QString number;
     QString name;
     qint16 type = 0;
@@ -48,7 +48,7 @@ std::vector<InnerRow> readInnerRows(Database& database)
         // A null InnerID names no parent: the row is first level, as with 0.
         row.parent = rows.integer(parent);
         row.firstLevel = row.parent == 0;
-        row.id = toInteger(rows.value(id), QStringLiteral("InnerLocalID"));
+        row.id = toLong(rows.value(id), QStringLiteral("InnerLocalID"));
         row.number = rows.text(number);
         row.name = rows.text(name);
         row.type = toInteger(rows.value(type), QStringLiteral("InnerTypeID"));

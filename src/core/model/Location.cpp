@@ -4,7 +4,7 @@
 
 namespace arvenna {
 
-ClassMarket& CollectMarket::Add(qint16 TransItemQuant, qint16 TransItemPrice, qint16 TransItemID,
+ClassMarket& CollectMarket::Add(qint16 TransItemQuant, qint16 TransItemPrice, RowId TransItemID,
                                 qint16 TransactionTurn, const QString& key)
 {
     return store(std::make_unique<ClassMarket>(
@@ -22,7 +22,7 @@ const CollectMarket& ClassLocation::CollecMArketSell() const { return createdOnF
 CollecMArketBuy& ClassLocation::CollecMArketBuy() { return createdOnFirstRead(buy_); }
 const CollectMarket& ClassLocation::CollecMArketBuy() const { return createdOnFirstRead(buy_); }
 
-ClassLocation& CollecInnerLocation::Add(qint16 LocationID, const QString& LocationNo, const QString& LocationName,
+ClassLocation& CollecInnerLocation::Add(RowId LocationID, const QString& LocationNo, const QString& LocationName,
                                         qint16 LocationType, bool LocationSafe, bool LocalHidden,
                                         qint16 LocalEntrySize, bool LocalBlocked, const QString& key)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyedCollection.h"
+#include "RowId.h"
 
 #include <QString>
 #include <memory>
@@ -10,7 +11,7 @@ namespace arvenna {
 // One market offer seen in a city.
 struct ClassMarket {
     qint16 TransactionTurn = 0;
-    qint16 TransItemID = 0;
+    RowId TransItemID = 0;
     qint16 TransItemPrice = 0;
     qint16 TransItemQuant = 0;
 };
@@ -18,7 +19,7 @@ struct ClassMarket {
 // A city's buy list or sell list.
 class CollectMarket : public KeyedCollection<ClassMarket> {
 public:
-    ClassMarket& Add(qint16 TransItemQuant, qint16 TransItemPrice, qint16 TransItemID, qint16 TransactionTurn,
+    ClassMarket& Add(qint16 TransItemQuant, qint16 TransItemPrice, RowId TransItemID, qint16 TransactionTurn,
                      const QString& key = {});
 };
 using CollecMArketSell = CollectMarket;
@@ -43,7 +44,7 @@ public:
     qint16 LocationType = 0;    // LocationTypeID of a city, InnerTypeID of an inner location
     QString LocationName;
     QString LocationNo;
-    qint16 LocationID = 0;      // LocalID of a city, InnerLocalID of an inner location
+    RowId LocationID = 0;       // LocalID of a city, InnerLocalID of an inner location
 
     arvenna::CollecInnerLocation& CollecInnerLocation();
     const arvenna::CollecInnerLocation& CollecInnerLocation() const;
@@ -62,7 +63,7 @@ private:
 // keyed by their InnerLocalID written as text.
 class CollecInnerLocation : public KeyedCollection<ClassLocation> {
 public:
-    ClassLocation& Add(qint16 LocationID, const QString& LocationNo, const QString& LocationName, qint16 LocationType,
+    ClassLocation& Add(RowId LocationID, const QString& LocationNo, const QString& LocationName, qint16 LocationType,
                        bool LocationSafe, bool LocalHidden, qint16 LocalEntrySize, bool LocalBlocked,
                        const QString& key = {});
 };

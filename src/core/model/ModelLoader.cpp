@@ -152,11 +152,11 @@ void readProvinces(Database& database, LoadedModel& loaded, const CollectTerrain
             const qint16 terrain = toInteger(rows.value(c.terrain), QStringLiteral("TerrainID"));
             current = &loaded.Provinces.Add(
                 rows.text(c.name), terrain, toInteger(rows.value(c.peasants), QStringLiteral("Peasants")),
-                toInteger(rows.value(c.ruler), QStringLiteral("RullerID")), QString(),
-                toInteger(rows.value(c.continent), QStringLiteral("ContinentID")), textOrEmpty(rows, c.up),
+                toLong(rows.value(c.ruler), QStringLiteral("RullerID")), QString(),
+                toLong(rows.value(c.continent), QStringLiteral("ContinentID")), textOrEmpty(rows, c.up),
                 textOrEmpty(rows, c.down), textOrEmpty(rows, c.south), textOrEmpty(rows, c.north),
                 textOrEmpty(rows, c.east), textOrEmpty(rows, c.west), column, row->CoordCode(),
-                toInteger(rows.value(c.provinceId), QStringLiteral("ProvinciaID")),
+                toLong(rows.value(c.provinceId), QStringLiteral("ProvinciaID")),
                 row->CoordCode() + formatTwoDigits(column));
             provincesById.insert(provinceId, current);
             if (observer)
@@ -166,7 +166,7 @@ void readProvinces(Database& database, LoadedModel& loaded, const CollectTerrain
             continue;
         ClassLocation& city = current->ClassLocation();
         if (!rows.isNull(c.localId) && city.LocationName.isEmpty()) {
-            city.LocationID = toInteger(rows.value(c.localId), QStringLiteral("LocalID"));
+            city.LocationID = toLong(rows.value(c.localId), QStringLiteral("LocalID"));
             city.LocationNo = rows.text(c.localNumber);
             city.LocationName = rows.text(c.localName);
             city.LocationType = toInteger(rows.value(c.locationType), QStringLiteral("LocationTypeID"));
@@ -177,7 +177,7 @@ void readProvinces(Database& database, LoadedModel& loaded, const CollectTerrain
                                                                            : city.CollecMArketSell();
             offers.Add(toInteger(rows.value(c.quantity), QStringLiteral("TransactionQuantity")),
                        toInteger(rows.value(c.cost), QStringLiteral("TransactionCost")),
-                       toInteger(rows.value(c.item), QStringLiteral("ItemID")),
+                       toLong(rows.value(c.item), QStringLiteral("ItemID")),
                        toInteger(rows.value(c.turn), QStringLiteral("TurnNo")));
         }
     }

@@ -23,12 +23,12 @@ QString provinceKey(const QString& code)
 }
 
 ClassProvincia& CollectProvincia::Add(const QString& ProvinceName, qint16 ProvinceTerrainID, qint16 ProvincePeasants,
-                                      qint16 ProvinceRulerID, const QString& ProvinceComments,
-                                      qint16 ProvinceContinentID, const QString& ProvinceUP,
+                                      RowId ProvinceRulerID, const QString& ProvinceComments,
+                                      RowId ProvinceContinentID, const QString& ProvinceUP,
                                       const QString& ProvinceDOWN, const QString& ProvinceSOUTH,
                                       const QString& ProvinceNORTH, const QString& ProvinceEAST,
                                       const QString& ProvinceWEST, const QString& ProvinceCoordX,
-                                      const QString& ProvinceCoordY, qint16 ProvinceID, const QString& key)
+                                      const QString& ProvinceCoordY, RowId ProvinceID, const QString& key)
 {
     if (ClassProvincia* present = key.isEmpty() ? nullptr : find(key))
         return *present;

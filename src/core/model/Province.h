@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyedCollection.h"
+#include "RowId.h"
 #include "Location.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ public:
     arvenna::CollecInnerLocation& CollecInnerLocation();
     const arvenna::CollecInnerLocation& CollecInnerLocation() const;
 
-    qint16 ProvinceID = 0;
+    RowId ProvinceID = 0;
     QString ProvinceCoordY; // row code
     QString ProvinceCoordX; // column number as a decimal number
     QString ProvinceWEST;
@@ -31,9 +32,9 @@ public:
     QString ProvinceSOUTH;
     QString ProvinceDOWN;
     QString ProvinceUP;
-    qint16 ProvinceContinentID = 0;
+    RowId ProvinceContinentID = 0;
     QString ProvinceComments;
-    qint16 ProvinceRulerID = 0;
+    RowId ProvinceRulerID = 0;
     qint16 ProvincePeasants = 0;
     qint16 ProvinceTerrainID = 0;
     QString ProvinceName;
@@ -58,10 +59,10 @@ public:
     // Stores a new province under the key. When the key is taken the
     // collection keeps the province it has and returns that one.
     ClassProvincia& Add(const QString& ProvinceName, qint16 ProvinceTerrainID, qint16 ProvincePeasants,
-                        qint16 ProvinceRulerID, const QString& ProvinceComments, qint16 ProvinceContinentID,
+                        RowId ProvinceRulerID, const QString& ProvinceComments, RowId ProvinceContinentID,
                         const QString& ProvinceUP, const QString& ProvinceDOWN, const QString& ProvinceSOUTH,
                         const QString& ProvinceNORTH, const QString& ProvinceEAST, const QString& ProvinceWEST,
-                        const QString& ProvinceCoordX, const QString& ProvinceCoordY, qint16 ProvinceID,
+                        const QString& ProvinceCoordX, const QString& ProvinceCoordY, RowId ProvinceID,
                         const QString& key = {});
 
     // Throws DatabaseError only when neither the key nor "ERROR" is present.

@@ -10,7 +10,7 @@ CollectRuller::CollectRuller(Database& database)
     RecordSet rows =
         database.openRecordSet(QStringLiteral("Select * From RULLERS order by RullerName"), RecordSetType::Snapshot);
     for (; !rows.isEOF(); rows.moveNext()) {
-        const qint16 id = toInteger(rows.value(QStringLiteral("RULLERID")), QStringLiteral("RULLERID"));
+        const RowId id = toLong(rows.value(QStringLiteral("RULLERID")), QStringLiteral("RULLERID"));
         Add(toInteger(rows.value(QStringLiteral("ALLIANCEID")), QStringLiteral("ALLIANCEID")),
             rows.text(QStringLiteral("RULLERNOBLEID")), rows.text(QStringLiteral("RULLERNAME")),
             rows.text(QStringLiteral("CASTLEPROVID")), id, rows.text(QStringLiteral("RULLERNO")),
@@ -19,7 +19,7 @@ CollectRuller::CollectRuller(Database& database)
 }
 
 ClassRuler& CollectRuller::Add(qint16 RulerAllianceID, const QString& RulerCastelionID, const QString& CastleName,
-                               const QString& ProvinceID, qint16 CastleID, const QString& CastleNo,
+                               const QString& ProvinceID, RowId CastleID, const QString& CastleNo,
                                qint32 RullerColour, const QString& key)
 {
     return store(std::make_unique<ClassRuler>(ClassRuler{RullerColour, CastleNo, CastleID, ProvinceID, CastleName,

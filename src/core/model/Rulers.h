@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KeyedCollection.h"
+#include "RowId.h"
 
 #include <QString>
 
@@ -12,7 +13,7 @@ class Database;
 struct ClassRuler {
     qint32 RullerColour = 0;
     QString CastleNo;         // RULLERNO
-    qint16 CastleID = 0;      // RULLERID
+    RowId CastleID = 0;      // RULLERID
     QString ProvinceID;       // province code of the castle's province
     QString CastleName;       // RULLERNAME
     QString RulerCastelionID; // CharacterID of the ruling character, as text
@@ -26,7 +27,7 @@ public:
     explicit CollectRuller(Database& database);
 
     ClassRuler& Add(qint16 RulerAllianceID, const QString& RulerCastelionID, const QString& CastleName,
-                    const QString& ProvinceID, qint16 CastleID, const QString& CastleNo, qint32 RullerColour,
+                    const QString& ProvinceID, RowId CastleID, const QString& CastleNo, qint32 RullerColour,
                     const QString& key = {});
 };
 

@@ -21,10 +21,11 @@ bool LabelledLineBuffer::startsWith(qsizetype position, const QString& prefix) c
     return std::equal(prefix.cbegin(), prefix.cend(), text.cbegin());
 }
 
-void LabelledLineBuffer::append(const QString& item)
+void LabelledLineBuffer::append(const QString& item, int sourceLine)
 {
     items_.append(item);
     heads_.push_back(headOf(item));
+    sourceLines_.push_back(sourceLine);
 }
 
 void LabelledLineBuffer::replace(qsizetype position, const QString& item)
@@ -37,12 +38,14 @@ void LabelledLineBuffer::removeLast()
 {
     items_.removeLast();
     heads_.pop_back();
+    sourceLines_.pop_back();
 }
 
 void LabelledLineBuffer::clear()
 {
     items_.clear();
     heads_.clear();
+    sourceLines_.clear();
 }
 
 void LabelledLineBuffer::closeParagraph()

@@ -20,12 +20,15 @@ public:
     const QString& item(qsizetype position) const { return items_.at(position); }
     const QString& last() const { return items_.constLast(); }
     const QStringList& items() const { return items_; }
+    // The 1-based number of the report line the item was taken from; 0 for
+    // the separators and items of no single line.
+    int sourceLine(qsizetype position) const { return sourceLines_[std::size_t(position)]; }
     // Whether the item begins with the text. Every stage asks this of every
     // item: the first letters of each are kept side by side, so that most
     // answers need not reach the item itself.
     bool startsWith(qsizetype position, const QString& prefix) const;
 
-    void append(const QString& item);
+    void append(const QString& item, int sourceLine = 0);
     void replace(qsizetype position, const QString& item);
     void removeLast();
     void clear();
@@ -40,6 +43,7 @@ private:
 
     QStringList items_;
     std::vector<Head> heads_; // the first letters of each item, zeros after its end
+    std::vector<int> sourceLines_;
 };
 
 } // namespace arvenna

@@ -6,7 +6,7 @@
 
 namespace arvenna {
 
-void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue& dialogue)
+void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue& dialogue, int sourceLine)
 {
     // A "*" mark in the eighth column is not kept; the column stays.
     if (line.size() >= 8 && line[7] == QLatin1Char('*'))
@@ -14,7 +14,7 @@ void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue&
     if (kind == LogKind::WarningLine)
         dialogue.inform(QStringLiteral("Warning"), line, MessageIcon::Critical);
     else if (!trimBlanks(line).isEmpty())
-        list.append(line);
+        list.append(line, sourceLine);
 }
 
 } // namespace arvenna

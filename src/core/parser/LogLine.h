@@ -12,6 +12,7 @@ enum class LogKind {
     WarningLine // shows the line in a "Warning" box, appends nothing
 };
 
-void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue& dialogue);
+// `sourceLine` is the number of the report line a put line comes from.
+void LogLine(QString line, LabelledLineBuffer& list, LogKind kind, UserDialogue& dialogue, int sourceLine = 0);
 
 } // namespace arvenna

@@ -101,7 +101,7 @@ void ParagraphWriter::withdrawParagraph()
 
 void ParagraphWriter::put(const QString& line)
 {
-    LogLine(line, buffer_, LogKind::PutLine, dialogue_);
+    LogLine(line, buffer_, LogKind::PutLine, dialogue_, source_.lineNumber());
 }
 
 } // namespace arvenna

@@ -49,7 +49,16 @@ QString ReportLineSource::next()
     if (stop != end)
         position_ += *stop == '\r' && stop + 1 != end && stop[1] == '\n' ? 2 : 1;
     ++lineNumber_;
-    return decode(QByteArrayView(begin, stop - begin));
+    // A UTF-8 letter takes at most four bytes: longer byte runs need no decoding to be refused.
+    const auto tooLong = [] {
+        return ReportFormatError{QStringLiteral("the line is longer than %1 characters").arg(kMaximumLineLength)};
+    };
+    if (stop - begin > 4 * kMaximumLineLength)
+        throw tooLong();
+    QString line = decode(QByteArrayView(begin, stop - begin));
+    if (line.size() > kMaximumLineLength)
+        throw tooLong();
+    return line;
 }
 
 } // namespace arvenna

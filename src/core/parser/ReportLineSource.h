@@ -18,6 +18,9 @@ public:
     // No turn report comes near this size; the bound keeps an endless device
     // (a pipe, /dev/zero) from being read until memory runs out.
     static constexpr qint64 kMaximumBytes = 64 * 1024 * 1024;
+    // No report line comes near this length either; a longer one is damage
+    // (a file that is not a report, or lost line ends) and fails the report.
+    static constexpr qsizetype kMaximumLineLength = 4096;
 
     // Reads the device to its end; nothing when it holds more than
     // kMaximumBytes. A device that fails to read gives the lines read so far.
@@ -26,7 +29,8 @@ public:
     explicit ReportLineSource(QByteArray bytes) : bytes_(std::move(bytes)) {}
 
     bool hasLines() const { return position_ < bytes_.size(); }
-    // The next line; past the last line the report fails (ReportFormatError).
+    // The next line; past the last line, or on a line longer than
+    // kMaximumLineLength, the report fails (ReportFormatError).
     QString next();
     // The 1-based number of the line last read.
     int lineNumber() const { return lineNumber_; }

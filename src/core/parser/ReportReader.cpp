@@ -3,6 +3,7 @@
 #include "FactionSections.h"
 #include "LogLine.h"
 #include "ParagraphWriter.h"
+#include "ReportHeaderLines.h"
 #include "ReportFormatError.h"
 #include "ReportLineSource.h"
 #include "ReportState.h"
@@ -17,29 +18,6 @@ namespace arvenna {
 
 namespace {
 using namespace Qt::Literals::StringLiterals;
-
-// "ARVENNA G" and a game number.
-bool isMainGameHeader(const QString& upper)
-{
-    return upper.startsWith("ARVENNA G"_L1) && upper.size() > 9 && isDigit(upper[9]);
-}
-
-// The game an upper-cased header line names from `from` on: the text up to the
-// end of the first number ("ARVENNA G2", "QVR GAME 12"). Empty when no number
-// follows or the number runs on into a longer word.
-QStringView namedGame(const QString& upper, qsizetype from)
-{
-    qsizetype end = from;
-    while (end < upper.size() && !isDigit(upper[end]))
-        ++end;
-    if (end == upper.size())
-        return {};
-    while (end < upper.size() && isDigit(upper[end]))
-        ++end;
-    if (end < upper.size() && upper[end].isLetter())
-        return {};
-    return QStringView(upper).sliced(from, end - from);
-}
 
 // One pass over one report, its first line to its last.
 class ReportReading {
@@ -57,12 +35,9 @@ public:
 private:
     enum class Step { Next, Refuse };
     Step take(const QString& line);
-    void takeReportFor(const QString& line);
-    Step takeMainGameHeader(const QString& line, const QString& upper);
-    Step takeVariantGameHeader(const QString& line, const QString& upper);
+    Step takeHeaderLine(HeaderLine line);
     void takeFactionPart(const QString& line);
     void skipUnclaimedItems();
-    bool isOpenGame(QStringView game) const;
     Step refuseGameType();
 
     ReportLineSource source_;
@@ -93,6 +68,11 @@ ReportReading::Outcome ReportReading::run()
         refuseGameType();
         return Outcome::Refused;
     }
+    // Knowledge is ordered by turn: a report without a usable turn cannot be placed.
+    if (headerSeen_ && state_.header.turnNumber < 1) {
+        state_.failure = QStringLiteral("The turn number of the report is not a number from 1 to 32767.");
+        return Outcome::Refused;
+    }
     return Outcome::Read;
 }
 
@@ -108,14 +88,9 @@ ReportReading::Step ReportReading::take(const QString& line)
     }
     if (upper.startsWith("SEASON"_L1))
         return Step::Next;
-    if (upper.startsWith("REPORT FOR"_L1)) {
-        takeReportFor(line);
-        return Step::Next;
-    }
-    if (isMainGameHeader(upper))
-        return takeMainGameHeader(line, upper);
-    if (upper.startsWith("ARVENNA:QVR"_L1))
-        return takeVariantGameHeader(line, upper);
+    if (const HeaderLine header = readHeaderLine(line, upper, currentDBDesc_, state_.header);
+        header != HeaderLine::None)
+        return takeHeaderLine(header);
     // Only a three-character faction number is recognised here.
     if (upper.left(13) == "FACTION ["_L1 + upperCase(state_.header.factionNumber) + QLatin1Char(']')) {
         sections_.readFactionSummary();
@@ -138,41 +113,13 @@ ReportReading::Step ReportReading::take(const QString& line)
     return Step::Next;
 }
 
-void ReportReading::takeReportFor(const QString& line)
+ReportReading::Step ReportReading::takeHeaderLine(HeaderLine line)
 {
-    headerSeen_ = true;
-    const QString rest = textAfter(line, u"for", 1);
-    state_.header.factionName = trimBlanks(textBefore(rest, u"["));
-    state_.header.factionNumber = trimBlanks(textBetween(rest, u'[', u']'));
-}
-
-ReportReading::Step ReportReading::takeMainGameHeader(const QString& line, const QString& upper)
-{
-    if (!isOpenGame(namedGame(upper, 0)))
+    if (line == HeaderLine::OtherGame)
         return refuseGameType();
-    gameNamed_ = true;
-    state_.header.turnNumber = toInt16(numericValue(textAfter(line, u"turn", 1)));
+    gameNamed_ = gameNamed_ || line != HeaderLine::Faction;
+    headerSeen_ = headerSeen_ || line != HeaderLine::Game;
     return Step::Next;
-}
-
-// The variant's header names game, turn and faction on one line.
-ReportReading::Step ReportReading::takeVariantGameHeader(const QString& line, const QString& upper)
-{
-    if (!isOpenGame(namedGame(upper, 8))) // after "ARVENNA:"
-        return refuseGameType();
-    gameNamed_ = true;
-    const QString afterTurn = textAfter(textAfter(line, u"game", 1), u"turn", 1);
-    state_.header.turnNumber = toInt16(numericValue(afterTurn));
-    const QString faction = textAfter(afterTurn, u"for", 1);
-    state_.header.factionName = trimBlanks(textBefore(faction, u"["));
-    state_.header.factionNumber = trimBlanks(textBetween(faction, u'[', u']'));
-    headerSeen_ = true;
-    return Step::Next;
-}
-
-bool ReportReading::isOpenGame(QStringView game) const
-{
-    return !game.isEmpty() && game == upperCase(currentDBDesc_);
 }
 
 ReportReading::Step ReportReading::refuseGameType()

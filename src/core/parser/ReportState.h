@@ -13,6 +13,8 @@ struct ReportHeader {
     qint16 turnNumber = 0;
     QString factionNumber;
     QString factionName;
+
+    bool operator==(const ReportHeader&) const = default;
 };
 
 // One of the faction's own nobles.

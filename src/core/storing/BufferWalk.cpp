@@ -5,7 +5,9 @@
 #include "parser/ReportFormatError.h"
 #include "shell/UserDialogue.h"
 
-#include <limits>
+#include "parser/ReportState.h"
+
+#include <algorithm>
 
 namespace arvenna {
 
@@ -49,33 +51,31 @@ void BufferWalk::markSaved(qsizetype position)
         buffer_.replace(position, kSavedMark + buffer_.item(position));
 }
 
-namespace {
-qint16 earlyEndValue(EarlyEnd earlyEnd, qsizetype position)
+StageResult stageStop(const LabelledLineBuffer& buffer, qsizetype position, const QString& reason)
 {
-    if (earlyEnd == EarlyEnd::FalseAtStart)
-        return position == 0 ? kStageFalse : kStageTrue;
-    // A position beyond the 16-bit range cannot be told apart from success:
-    // it stops the report instead.
-    return position <= std::numeric_limits<qint16>::max() ? qint16(position) : kStageFalse;
+    // A separator or the end of the log stands for no report line of its own:
+    // the line before it is the one the stage was reading.
+    qsizetype at = std::min(position, buffer.count() - 1);
+    while (at > 0 && buffer.sourceLine(at) == 0)
+        --at;
+    if (at < 0 || buffer.sourceLine(at) == 0)
+        return {reason, 0, {}};
+    QString text = buffer.item(at);
+    if (text.startsWith(kSavedMark))
+        text = text.mid(kSavedMark.size());
+    text = text.mid(6); // the label and its blank
+    const int line = buffer.sourceLine(at);
+    return {QStringLiteral("%1 in report line %2: %3").arg(reason).arg(line).arg(text), line, text};
 }
 
-QString stopText(const BufferWalk& walk, const QString& reason)
-{
-    return QStringLiteral("%1 in log line %2: %3")
-        .arg(reason)
-        .arg(walk.position + 1)
-        .arg(walk.position < walk.count() ? walk.at(walk.position) : QStringLiteral("(end of the log)"));
-}
-} // namespace
-
-StageResult walkStage(StoringContext& context, BufferWalk& walk, EarlyEnd earlyEnd, const std::function<void()>& body)
+StageResult walkStage(StoringContext& context, BufferWalk& walk, const std::function<void()>& body)
 {
     try {
         body();
     } catch (const ReportFormatError& error) {
-        return {earlyEndValue(earlyEnd, walk.position), stopText(walk, error.reason)};
+        return stageStop(context.report.buffer, walk.position, error.reason);
     } catch (const DatabaseError& error) {
-        return {earlyEndValue(earlyEnd, walk.position), stopText(walk, error.message())};
+        return stageStop(context.report.buffer, walk.position, error.message());
     }
     context.dialogue.letEventsRun();
     return {};

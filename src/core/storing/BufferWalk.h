@@ -36,17 +36,13 @@ private:
     qsizetype count_;
 };
 
-// How a stage that ends early reports it.
-enum class EarlyEnd {
-    FalseAtStart, // false when the walk was still at its first line, else true
-    Position,     // the position reached (as a 16-bit number)
-};
-
 // Runs a stage's walk. A line that cannot be cut up as expected or a failure
-// of the database ends the stage where the walk is: the rows already written
-// stay, the result follows `earlyEnd` and names the line. After a full walk
-// the window's events run and the result is true.
-StageResult walkStage(StoringContext& context, BufferWalk& walk, EarlyEnd earlyEnd,
-                      const std::function<void()>& body);
+// of the database ends the stage where the walk is, and the result names the
+// report line; after a full walk the window's events run and the result is
+// complete.
+StageResult walkStage(StoringContext& context, BufferWalk& walk, const std::function<void()>& body);
+
+// Why a stage stopped, with the report line behind the buffer position.
+StageResult stageStop(const LabelledLineBuffer& buffer, qsizetype position, const QString& reason);
 
 } // namespace arvenna

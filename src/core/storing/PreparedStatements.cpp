@@ -124,6 +124,11 @@ QList<QVariantList> PreparedStatements::rows(const QString& sql, const QVariantL
 
 qint64 PreparedStatements::execute(const QString& sql, const QVariantList& values)
 {
+    // The run writes inside a report's transaction only. When the engine has
+    // undone that transaction itself (a full disk), a write would land
+    // outside it, beside half a report.
+    if (sqlite3_get_autocommit(engine_))
+        throw DatabaseError(QStringLiteral("The database engine undid the report's changes.\n[%1]").arg(sql));
     Running running(engine_, prepared(sql), sql, values);
     while (running.next()) {
     }

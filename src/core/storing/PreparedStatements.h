@@ -31,7 +31,8 @@ public:
     std::optional<QVariantList> firstRow(const QString& sql, const QVariantList& values);
     // Every row of a query.
     QList<QVariantList> rows(const QString& sql, const QVariantList& values);
-    // A statement that returns no rows; after an insert, the id of the row it added.
+    // A statement that returns no rows; after an insert, the id of the row it
+    // added. Only inside a transaction.
     qint64 execute(const QString& sql, const QVariantList& values);
 
 private:

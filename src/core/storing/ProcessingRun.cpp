@@ -10,21 +10,23 @@
 #include "parser/ReportState.h"
 #include "shell/UserDialogue.h"
 
+#include <algorithm>
+
 namespace arvenna {
 
 namespace {
-// The faction's row of the report log carries the turn of its last report
-// processed without error (an older report lowers it again).
+// The faction's row of the report log carries the latest turn processed:
+// an older report processed later does not lower it.
 void writeReportLog(PreparedStatements& statements, const ReportHeader& header)
 {
     const std::optional<QVariantList> row = statements.firstRow(
-        QStringLiteral("SELECT rowid FROM REPORTLOG WHERE FactionId = ?"), {header.factionNumber});
-    if (row) {
-        statements.execute(QStringLiteral("UPDATE REPORTLOG SET TurnNo = ?, FactionId = ? WHERE rowid = ?"),
-                           {header.turnNumber, header.factionNumber, row->at(0)});
-    } else {
+        QStringLiteral("SELECT rowid, TurnNo FROM REPORTLOG WHERE FactionId = ?"), {header.factionNumber});
+    if (!row) {
         statements.execute(QStringLiteral("INSERT INTO REPORTLOG (TurnNo, FactionId) VALUES (?, ?)"),
                            {header.turnNumber, header.factionNumber});
+    } else if (row->at(1).isNull() || row->at(1).toLongLong() < header.turnNumber) {
+        statements.execute(QStringLiteral("UPDATE REPORTLOG SET TurnNo = ?, FactionId = ? WHERE rowid = ?"),
+                           {header.turnNumber, header.factionNumber, row->at(0)});
     }
 }
 } // namespace
@@ -49,19 +51,27 @@ QList<FileOutcome> ProcessingRun::process(const QStringList& files, const Proces
         if (afterEach)
             afterEach(outcomes.constLast());
     }
+    const auto boxed = [](const FileOutcome& outcome) { return outcome.errorBox; };
+    if (std::count_if(outcomes.cbegin(), outcomes.cend(), boxed) == 1)
+        showErrorBox(*std::find_if(outcomes.cbegin(), outcomes.cend(), boxed));
     return outcomes;
 }
 
 FileOutcome ProcessingRun::processFile(const QString& path, const ProcessingOptions& options,
                                        PreparedStatements& statements)
 {
-    FileOutcome outcome{path, false, false, {}};
+    FileOutcome outcome;
+    outcome.path = path;
     if (!ReadReport(path, state_, session_.CurrentDBDesc, dialogue_)) {
         outcome.reason = state_.failure.isEmpty() ? QStringLiteral("the report was refused") : state_.failure;
-        showErrorBox(path);
+        // A report refused with a message of its own has nothing in its log.
+        outcome.errorBox = !state_.buffer.isEmpty();
+        if (outcome.errorBox)
+            outcome.lineText = state_.buffer.last();
         return outcome;
     }
     outcome.read = true;
+    outcome.header = state_.header;
     Database& database = session_.CurrentConnection->DatabaseConnection();
     bool stagesRan = false;
     try {
@@ -71,56 +81,74 @@ FileOutcome ProcessingRun::processFile(const QString& path, const ProcessingOpti
         statements.execute(QStringLiteral("DELETE FROM REPORTLOG WHERE 0"), {});
         stagesRan = true;
         StoringContext context{database, statements, model_, state_, dialogue_};
-        qint16 ok = kStageTrue;
-        for (int option = 0; option < kProcessingOptionCount; ++option) {
-            const StoringStage& stage = stages_[std::size_t(option)].stage;
-            if (!options[std::size_t(option)] || ok == kStageFalse)
+        for (int option = 0; option < kProcessingOptionCount && outcome.reason.isEmpty(); ++option) {
+            if (!options[std::size_t(option)])
                 continue;
-            const StageResult result = stage(context);
-            ok = result.value;
-            if (outcome.reason.isEmpty())
-                outcome.reason = result.stop;
+            const StageResult result = stages_[std::size_t(option)].stage(context);
+            outcome.reason = result.stop;
+            outcome.line = result.line;
+            outcome.lineText = result.lineText;
         }
-        // A stage that ended early leaves the report unlogged, whatever
-        // the stages after it returned; its rows stay.
-        outcome.processed = ok == kStageTrue && outcome.reason.isEmpty();
-        if (outcome.processed)
+        // A stage that stopped fails the whole report: the transaction's
+        // end undoes what the stages before it wrote.
+        if (outcome.reason.isEmpty()) {
             writeReportLog(statements, state_.header);
-        else if (outcome.reason.isEmpty())
-            outcome.reason = QStringLiteral("a stage stopped the report");
-        transaction.commit();
+            transaction.commit();
+            outcome.processed = true;
+        }
     } catch (const DatabaseError& error) {
-        outcome = {path, true, false, QStringLiteral("nothing was stored: %1").arg(error.message())};
+        outcome.reason = QStringLiteral("nothing was stored: %1").arg(error.message());
         dialogue_.inform(QStringLiteral("Critical Warning"),
                          QStringLiteral("The database %1 could not be written; it may be read-only or in use "
                                         "by another program (%2). Nothing of the report %3 was stored.")
                              .arg(database.path(), error.message(), path),
                          MessageIcon::Critical);
-        if (stagesRan) {
-            // What the stages added to the model is gone from the database.
-            fillContinents(model_, database);
-            loadMapModel(model_, database);
-        }
+        if (stagesRan)
+            reloadModel(database);
         return outcome;
     }
-    if (!outcome.processed)
-        showErrorBox(path);
+    if (!outcome.processed) {
+        // What the stages added to the model is gone from the database.
+        reloadModel(database);
+        outcome.errorBox = true;
+        if (outcome.line == 0)
+            outcome.lineText = state_.buffer.isEmpty() ? QString() : state_.buffer.last();
+    }
     return outcome;
 }
 
-void ProcessingRun::showErrorBox(const QString& path)
+void ProcessingRun::reloadModel(Database& database)
 {
-    if (state_.buffer.isEmpty())
-        return;
-    dialogue_.inform(kProgramTitle,
-                     QStringLiteral("An error was found processing file ") + path + QStringLiteral(" in line ")
-                         + QLatin1Char('\n') + state_.buffer.last(),
-                     MessageIcon::None);
+    fillContinents(model_, database);
+    loadMapModel(model_, database);
+}
+
+void ProcessingRun::showErrorBox(const FileOutcome& outcome)
+{
+    QString text = QStringLiteral("An error was found processing file ") + outcome.path + QStringLiteral(" in line ");
+    if (outcome.line > 0)
+        text += QString::number(outcome.line);
+    text += QLatin1Char('\n') + outcome.lineText;
+    if (outcome.line > 0)
+        text += QStringLiteral("\n\n") + outcome.reason;
+    dialogue_.inform(kProgramTitle, text, MessageIcon::None);
 }
 
 QString processingStatus(const QList<FileOutcome>& outcomes)
 {
     return outcomes.isEmpty() ? QStringLiteral("No Files processed") : QStringLiteral("Update finished");
+}
+
+QString outcomeLine(const FileOutcome& outcome)
+{
+    if (outcome.processed) {
+        const ReportHeader& header = outcome.header;
+        return QStringLiteral("ok %1: turn %2, %3 [%4]")
+            .arg(outcome.path)
+            .arg(header.turnNumber)
+            .arg(header.factionName, header.factionNumber);
+    }
+    return QStringLiteral("failed %1: %2").arg(outcome.path, QString(outcome.reason).replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
 } // namespace arvenna

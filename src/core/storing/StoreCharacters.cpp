@@ -63,18 +63,12 @@ void storeFaction(PreparedStatements& statements, const ReportHeader& header)
 
 StageResult StoreCharacters(StoringContext& context)
 {
-    // A failure while the faction's old rows are read or deleted stops the
-    // report; one after that lets the later stages run.
-    bool nobleWalkBegun = false;
     try {
-        const FactionRows rows = clearOlderRows(context.statements, context.report.header);
-        nobleWalkBegun = true;
-        if (rows == FactionRows::Edit)
+        if (clearOlderRows(context.statements, context.report.header) == FactionRows::Edit)
             storeNobles(context.statements, context.report);
         storeFaction(context.statements, context.report.header);
     } catch (const DatabaseError& error) {
-        return {nobleWalkBegun ? kStageTrue : kStageFalse,
-                QStringLiteral("%1 while storing the faction's nobles").arg(error.message())};
+        return {QStringLiteral("%1 while storing the faction's nobles").arg(error.message()), 0, {}};
     }
     context.dialogue.letEventsRun();
     return {};

@@ -10,8 +10,9 @@
 namespace arvenna {
 
 namespace {
-// The stamp of a row that carries none: it survives until turn 100.
-const QString kUnstampedTurn = QStringLiteral("100");
+// A row that carries no stamp (one made by hand) counts as turn 100: it
+// survives the lists of earlier turns.
+constexpr double kUnstampedTurn = 100;
 const QString kSavedLocation = QStringLiteral("[SAVED] (LOC)");
 
 qsizetype leadingBlanks(const QString& text)
@@ -49,7 +50,12 @@ private:
     int typeOf(const QString& kind) const;
     void purgeStaleRows();
     void store(const InnerEntry& entry, bool nested);
-    std::optional<qint64> rowOfNumber(const QString& number);
+    struct StoredRow {
+        qint64 id = 0;
+        bool newer = false; // stamped with a later turn than the report's
+    };
+    std::optional<StoredRow> rowOfNumber(const QString& number);
+    bool isNewer(const QVariant& stamp) const;
     QVariant parentId();
     void markAndSkipOwner(qsizetype entryIndent, bool moveOn);
 
@@ -65,6 +71,7 @@ private:
     QString parentNumber_;
     std::optional<qint64> parentId_; // the row of parentNumber_, once known
     bool purged_ = false; // the group's stale rows are gone
+    bool groupIsNewer_ = false; // the place's stored list comes from a later turn
 };
 
 void InnerStoring::run()
@@ -96,7 +103,8 @@ void InnerStoring::takeHeading()
     }
     walk_.position = walk_.nextSeparator(walk_.position);
     province_ = &model_.Provinces.Item(trimBlanks(code));
-    underCity_ = upper.contains(QLatin1String("CITY"));
+    // A heading that names a city, not one whose name holds the letters.
+    underCity_ = upper.contains(QLatin1String(" CITY,"));
 }
 
 void InnerStoring::takeGroup()
@@ -111,6 +119,7 @@ void InnerStoring::takeGroup()
     }
     baseIndent_ = leadingBlanks(walk_.at(walk_.position).mid(5));
     purged_ = false;
+    groupIsNewer_ = false;
     qsizetype entryIndent = baseIndent_;
     while (!endsGroup()) {
         const QString text = walk_.at(walk_.position).mid(5);
@@ -145,17 +154,22 @@ void InnerStoring::takeEntry()
         parentNumber_ = entry.number;
         parentId_.reset();
     }
-    const QString rest = trimBlanks(textAfter(text.mid(text.indexOf(u'[')), u"]", 1));
-    const qsizetype comma = rest.indexOf(u',');
-    if (comma < 0)
+    // The kind follows a "," right after the number; details after it are optional.
+    const qsizetype close = text.indexOf(u']', text.indexOf(u'['));
+    if (close < 0)
+        throw ReportFormatError{QStringLiteral("\"]\" missing")};
+    if (text.mid(close + 1, 1) != QLatin1String(","))
         return; // no kind: not stored
-    entry.type = typeOf(trimBlanks(QStringView(rest).left(comma)));
+    const QString rest = trimBlanks(QStringView(text).mid(close + 2));
+    const qsizetype comma = rest.indexOf(u',');
+    entry.type = typeOf(trimBlanks(comma < 0 ? QStringView(rest) : QStringView(rest).left(comma)));
     if (entry.type == 0)
         return;
-    entry.details = rest.mid(comma + 2);
+    entry.details = comma < 0 ? QString() : rest.mid(comma + 2);
     if (!purged_)
         purgeStaleRows();
-    store(entry, nested);
+    if (!groupIsNewer_)
+        store(entry, nested);
 }
 
 int InnerStoring::typeOf(const QString& kind) const
@@ -168,27 +182,32 @@ int InnerStoring::typeOf(const QString& kind) const
 }
 
 // The rows of this province or city that a newer report no longer lists go.
-// They are found through the province, whose index is selective; most rows
-// lie outside any city, so the city's index would visit nearly all of them.
+// When the place's stored list comes from a later turn, that list stands
+// and this report's group is left out. The rows are found through the
+// province, whose index is selective; most rows lie outside any city, so
+// the city's index would visit nearly all of them.
 void InnerStoring::purgeStaleRows()
 {
+    purged_ = true;
     const qint64 city = underCity_ ? province_->ClassLocation().LocationID : 0;
-    const QList<QVariantList> rows = statements_.rows(
+    QList<QVariantList> rows = statements_.rows(
         QStringLiteral("SELECT INNERLOCALID, LocalLocationID, Comments FROM InnerLocations WHERE ProvinceID = ?"),
         {province_->ProvinceID});
-    for (const QVariantList& row : rows) {
-        if (row.at(1).isNull() || row.at(1).toLongLong() != city)
-            continue;
-        QString stamp = row.at(2).toString();
-        if (row.at(2).isNull()) {
-            stamp = kUnstampedTurn;
-            statements_.execute(QStringLiteral("UPDATE InnerLocations SET Comments = ? WHERE INNERLOCALID = ?"),
-                                {stamp, row.at(0)});
-        }
-        if (numericValue(stamp) < turnNumber_)
+    rows.removeIf([city](const QVariantList& row) { return row.at(1).isNull() || row.at(1).toLongLong() != city; });
+    groupIsNewer_ = std::any_of(rows.cbegin(), rows.cend(), [this](const QVariantList& row) { return isNewer(row.at(2)); });
+    if (groupIsNewer_)
+        return;
+    for (const QVariantList& row : std::as_const(rows)) {
+        const double stamp = row.at(2).isNull() ? kUnstampedTurn : numericValue(row.at(2).toString());
+        if (stamp < turnNumber_)
             statements_.execute(QStringLiteral("DELETE FROM InnerLocations WHERE INNERLOCALID = ?"), {row.at(0)});
     }
-    purged_ = true;
+}
+
+// A stamp of a later turn than the report's; a row without one is no newer knowledge.
+bool InnerStoring::isNewer(const QVariant& stamp) const
+{
+    return !stamp.isNull() && !trimBlanks(stamp.toString()).isEmpty() && numericValue(stamp.toString()) > turnNumber_;
 }
 
 void InnerStoring::store(const InnerEntry& entry, bool nested)
@@ -204,9 +223,11 @@ void InnerStoring::store(const InnerEntry& entry, bool nested)
     // What the report does not tell (no entrance, not in a city, no parent)
     // keeps the stored value, or starts as 0 (null for the entrance).
     qint64 id = 0;
-    if (const std::optional<qint64> found = rowOfNumber(entry.number)) {
-        id = *found;
-        statements_.execute(QStringLiteral("UPDATE InnerLocations SET LocalNumber = ?, LocalNAme = ?, InnerTypeID = ?, "
+    if (const std::optional<StoredRow> found = rowOfNumber(entry.number)) {
+        id = found->id;
+        // Seen elsewhere later (a ship that sailed on): it stays as last seen.
+        if (!found->newer)
+            statements_.execute(QStringLiteral("UPDATE InnerLocations SET LocalNumber = ?, LocalNAme = ?, InnerTypeID = ?, "
                                            "Comments = ?, Hidden = ?, Closed = ?, ProvinceID = ?, "
                                            "EntranceSize = coalesce(?, EntranceSize), "
                                            "LocalLocationID = coalesce(?, LocalLocationID), "
@@ -224,11 +245,14 @@ void InnerStoring::store(const InnerEntry& entry, bool nested)
 
 // The first row holding the number, as the game's numbers are matched
 // whatever province they lie in.
-std::optional<qint64> InnerStoring::rowOfNumber(const QString& number)
+std::optional<InnerStoring::StoredRow> InnerStoring::rowOfNumber(const QString& number)
 {
     const std::optional<QVariantList> row = statements_.firstRow(
-        QStringLiteral("SELECT INNERLOCALID FROM InnerLocations WHERE LocalNumber = ? ORDER BY INNERLOCALID"), {number});
-    return row ? std::optional<qint64>(row->at(0).toLongLong()) : std::nullopt;
+        QStringLiteral("SELECT INNERLOCALID, Comments FROM InnerLocations WHERE LocalNumber = ? ORDER BY INNERLOCALID"),
+        {number});
+    if (!row)
+        return std::nullopt;
+    return StoredRow{row->at(0).toLongLong(), isNewer(row->at(1))};
 }
 
 // The row of the entry that the nested ones lie in: the one just stored, or
@@ -236,8 +260,10 @@ std::optional<qint64> InnerStoring::rowOfNumber(const QString& number)
 // names.
 QVariant InnerStoring::parentId()
 {
-    if (!parentId_)
-        parentId_ = rowOfNumber(parentNumber_);
+    if (!parentId_) {
+        if (const std::optional<StoredRow> parent = rowOfNumber(parentNumber_))
+            parentId_ = parent->id;
+    }
     return parentId_ ? QVariant(*parentId_) : QVariant();
 }
 
@@ -272,7 +298,7 @@ StageResult StoreInnerLocations(StoringContext& context)
 {
     BufferWalk walk(context.report.buffer);
     InnerStoring storing(context, walk);
-    return walkStage(context, walk, EarlyEnd::Position, [&] { storing.run(); });
+    return walkStage(context, walk, [&] { storing.run(); });
 }
 
 } // namespace arvenna

@@ -2,6 +2,7 @@
 
 #include "BufferWalk.h"
 #include "PreparedStatements.h"
+#include "ProvinceCell.h"
 #include "model/MapModel.h"
 #include "model/ModelValues.h"
 #include "parser/ReportFormatError.h"
@@ -19,16 +20,6 @@ struct CityLine {
     bool safe = false;
     QString provinceCode;
 };
-
-// The column part of a province code ("ab07" gives 7).
-qint64 columnOf(const QString& code)
-{
-    bool ok = false;
-    const qint64 column = code.right(2).toLongLong(&ok);
-    if (!ok)
-        throw ReportFormatError{QStringLiteral("\"%1\" names no column").arg(code)};
-    return column;
-}
 
 class CityStoring {
 public:
@@ -88,11 +79,12 @@ bool CityStoring::visit()
 
 bool CityStoring::store(const CityLine& line)
 {
-    const QString& code = line.provinceCode;
-    const qint16 row = model_.YCoordsByCode.Item(code.left(2)).CoordId;
-    context_.currentProvince = &model_.Provinces.Item(code.left(2) + code.right(2));
+    const std::optional<ProvinceCell> cell = provinceCell(model_, line.provinceCode);
+    if (!cell)
+        throw ReportFormatError{QStringLiteral("\"%1\" names no province of the grid").arg(line.provinceCode)};
+    context_.currentProvince = &model_.Provinces.Item(cell->key);
     const std::optional<QVariantList> province = statements_.firstRow(
-        QStringLiteral("SELECT PROVINCIAID FROM PROVINCIAS WHERE YORD = ? AND XORD = ?"), {row, columnOf(code)});
+        QStringLiteral("SELECT PROVINCIAID FROM PROVINCIAS WHERE YORD = ? AND XORD = ?"), {cell->row, cell->column});
     if (!province)
         return false; // a city of a province not stored yet
     const QVariant provinceId = province->at(0);
@@ -131,7 +123,7 @@ void CityStoring::keepInModel(const CityLine& line, qint64 cityId)
     city.LocationNo = line.number;
     city.LocationName = line.name;
     city.LocationType = line.locationType;
-    city.LocationID = toInteger(cityId, QStringLiteral("LOCALID"));
+    city.LocationID = toLong(cityId, QStringLiteral("LOCALID"));
     city.LocationSafe = line.safe;
 }
 } // namespace
@@ -140,7 +132,7 @@ StageResult StoreLocations(StoringContext& context)
 {
     BufferWalk walk(context.report.buffer);
     CityStoring storing(context, walk);
-    return walkStage(context, walk, EarlyEnd::FalseAtStart, [&] { storing.run(); });
+    return walkStage(context, walk, [&] { storing.run(); });
 }
 
 } // namespace arvenna

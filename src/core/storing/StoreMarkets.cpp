@@ -46,10 +46,11 @@ public:
     void run();
 
 private:
-    bool takeMarket();
+    void takeMarket();
     ClassLocation* cityInModel(const QVariant& provinceId, qint64 cityId);
     void passOverTableHeading();
-    bool replaceOlderOffers();
+    bool knownFromLaterTurn(const QVariant& cityStamp);
+    void removeOffers();
     Offer readOffer();
     qint64 itemId(const Offer& offer);
 
@@ -66,44 +67,50 @@ private:
 void MarketStoring::run()
 {
     for (walk_.position = 0; walk_.position <= walk_.count(); ++walk_.position) {
-        if (walk_.startsWith(walk_.position, kMarketLabel) && !takeMarket())
-            return;
+        if (walk_.startsWith(walk_.position, kMarketLabel))
+            takeMarket();
     }
 }
 
-// False when the city's stored offers are newer than the report: the stage
-// ends there.
-bool MarketStoring::takeMarket()
+// A city known from a later turn keeps what that turn said, its market
+// included when it had none; only the goods new to the catalogue are taken
+// from its lines.
+void MarketStoring::takeMarket()
 {
     const QString cityNumber = textBetween(walk_.at(walk_.position), u'[', u']');
     const std::optional<QVariantList> city = statements_.firstRow(
-        QStringLiteral("SELECT LOCALID, PROVINCEID FROM LOCALS WHERE LOCALNUMBER = ? ORDER BY LOCALID"), {cityNumber});
+        QStringLiteral("SELECT LOCALID, PROVINCEID, COMMENTS FROM LOCALS WHERE LOCALNUMBER = ? ORDER BY LOCALID"),
+        {cityNumber});
     if (!city) {
         // A city the map does not know: its market stays unmarked.
         while (walk_.position < walk_.count() && walk_.startsWith(walk_.position, kMarketLabel))
             ++walk_.position;
-        return true;
+        return;
     }
     cityId_ = city->at(0).toLongLong();
     modelCity_ = cityInModel(city->at(1), cityId_);
     walk_.markSaved(walk_.position);
     passOverTableHeading();
-    if (!replaceOlderOffers())
-        return false;
+    const bool stored = !knownFromLaterTurn(city->at(2));
+    if (stored)
+        removeOffers();
     for (++walk_.position; walk_.position < walk_.count() && !walk_.isSeparator(walk_.position); ++walk_.position) {
+        const qsizetype first = walk_.position;
         const Offer offer = readOffer();
         const qint64 item = itemId(offer);
+        if (!stored)
+            continue;
         statements_.execute(QStringLiteral("INSERT INTO MARKETTRANSACTIONS (LocalID, TransactionType, TransactionCost, "
                                            "TransactionQuantity, ItemID, TurnNo) VALUES (?, ?, ?, ?, ?, ?)"),
                             {cityId_, offer.type, offer.cost, offer.quantity, item, turn_});
         if (modelCity_) {
             CollectMarket& offers = offer.type.toString() == QLatin1String("B") ? modelCity_->CollecMArketBuy()
                                                                       : modelCity_->CollecMArketSell();
-            offers.Add(offer.quantity, offer.cost, toInteger(item, QStringLiteral("ITEMID")), turn_);
+            offers.Add(offer.quantity, offer.cost, toLong(item, QStringLiteral("ITEMID")), turn_);
         }
-        walk_.markSaved(walk_.position);
+        for (qsizetype line = first; line <= walk_.position; ++line)
+            walk_.markSaved(line);
     }
-    return true;
 }
 
 // The province's city in the model, when the model holds this very city.
@@ -138,12 +145,18 @@ void MarketStoring::passOverTableHeading()
     }
 }
 
-bool MarketStoring::replaceOlderOffers()
+// The city row's own stamp or its stored offers.
+bool MarketStoring::knownFromLaterTurn(const QVariant& cityStamp)
 {
-    const std::optional<QVariantList> first = statements_.firstRow(
-        QStringLiteral("SELECT TurnNo FROM MARKETTRANSACTIONS WHERE LocalID = ? ORDER BY MarketItemID"), {cityId_});
-    if (first && first->at(0).toLongLong() > turn_)
-        return false;
+    if (!cityStamp.isNull() && numericValue(cityStamp.toString()) > turn_)
+        return true;
+    const std::optional<QVariantList> latest = statements_.firstRow(
+        QStringLiteral("SELECT max(TurnNo) FROM MARKETTRANSACTIONS WHERE LocalID = ?"), {cityId_});
+    return latest && !latest->at(0).isNull() && latest->at(0).toLongLong() > turn_;
+}
+
+void MarketStoring::removeOffers()
+{
     statements_.execute(QStringLiteral("DELETE FROM MARKETTRANSACTIONS WHERE LocalID = ?"), {cityId_});
     if (modelCity_) {
         for (CollectMarket* offers : {&modelCity_->CollecMArketBuy(), &modelCity_->CollecMArketSell()}) {
@@ -151,7 +164,6 @@ bool MarketStoring::replaceOlderOffers()
                 offers->Remove(offers->Count());
         }
     }
-    return true;
 }
 
 // A wrapped item name moves the walk on to the line that ends it.
@@ -174,7 +186,6 @@ Offer MarketStoring::readOffer()
     if (text.contains(u'[')) {
         offer.itemName = trimBlanks(textBefore(text, u"["));
     } else {
-        walk_.markSaved(walk_.position);
         ++walk_.position;
         const QString rest = trimBlanks(QStringView(walk_.at(walk_.position)).mid(kMarketLabel.size()));
         offer.itemName = text + QLatin1Char(' ') + trimBlanks(textBefore(rest, u"["));
@@ -203,7 +214,7 @@ StageResult StoreMarkets(StoringContext& context)
 {
     BufferWalk walk(context.report.buffer);
     MarketStoring storing(context, walk);
-    return walkStage(context, walk, EarlyEnd::Position, [&] { storing.run(); });
+    return walkStage(context, walk, [&] { storing.run(); });
 }
 
 } // namespace arvenna

@@ -2,6 +2,7 @@
 
 #include "BufferWalk.h"
 #include "PreparedStatements.h"
+#include "ProvinceCell.h"
 #include "model/MapModel.h"
 #include "model/ModelValues.h"
 #include "model/ReferenceLists.h"
@@ -15,7 +16,7 @@ namespace {
 // The values of a province line, after its label.
 struct ProvinceLine {
     QString name;
-    QString code;
+    ProvinceCell cell;
     QString terrain;
     QString region;
 };
@@ -45,12 +46,17 @@ public:
 
 private:
     void visit();
+    void passOverParagraph();
     void store(const ProvinceLine& line);
-    qint16 continentId(const QString& region);
+    ClassProvincia& provinceInModel(const ProvinceCell& cell, const QVariantList& row);
+    ClassProvincia& addToModel(const ProvinceCell& cell, const QString& name, qint16 terrain, RowId ruler,
+                               const QString& stamp, RowId continent, const QVariant& id);
+    void readRulerStamps();
+    RowId continentId(const QString& region);
     void indexContinents();
-    void refresh(ClassProvincia& province, const ProvinceLine& line, qint16 continent);
-    void add(const ProvinceLine& line, qint16 continent);
-    void skipRoutesAndStoreRuler();
+    void refresh(ClassProvincia& province, const ProvinceLine& line, RowId continent);
+    void add(const ProvinceLine& line, RowId continent);
+    void skipRoutes();
     void storeRuler();
     QString storeRulingCharacter(const QString& name, const QString& number);
     qint64 writeRulerRow(const QVariantList& values);
@@ -61,17 +67,25 @@ private:
     MapModel& model_;
     const qint16 turn_;
     // The model's regions by case-folded name, the first of equal names winning.
-    QHash<QString, qint16> continentByName_;
+    QHash<QString, RowId> continentByName_;
     // What this report's ruler groups already wrote, by character and by
     // castle number: a ruler holds several provinces, and writing the same
     // values again would change nothing.
     QHash<QString, std::pair<QString, QString>> characterWritten_; // id, name
     QHash<QString, std::pair<qint64, QVariantList>> rulerWritten_;
+    // The province line last visited: its turn stamp after this report, and
+    // whether it is linked to a castle.
+    qint64 provinceStamp_ = 0;
+    bool provinceRuled_ = false;
+    // The latest turn stamp of the provinces each castle rules, as stored
+    // before this report: what a newer report said of a castle stands.
+    QHash<qint64, qint64> rulerStamps_;
 };
 
 void ProvinceStoring::run()
 {
     indexContinents();
+    readRulerStamps();
     for (walk_.position = 0; walk_.position <= walk_.count(); ++walk_.position) {
         if (walk_.startsWith(walk_.position, QStringLiteral("(LOC)")))
             visit();
@@ -81,9 +95,8 @@ void ProvinceStoring::run()
 void ProvinceStoring::visit()
 {
     const QString text = walk_.at(walk_.position).mid(5);
-    ProvinceLine line;
-    line.name = trimBlanks(textBefore(text, u"["));
-    line.code = trimBlanks(textBetween(text, u'[', u']'));
+    const QString name = trimBlanks(textBefore(text, u"["));
+    const QString code = trimBlanks(textBetween(text, u'[', u']'));
     const QString afterCode = textAfter(text, u"]");
     if (afterCode.contains(u',')) {
         const QString kind = trimBlanks(textAfter(afterCode, u","));
@@ -91,42 +104,98 @@ void ProvinceStoring::visit()
         if (upperKind.startsWith(QLatin1String("CITY")) || upperKind.startsWith(QLatin1String("PORT CITY"))) {
             // Cities are the next stage's.
             walk_.position = walk_.nextSeparator(walk_.position);
-        } else {
-            line.terrain = trimBlanks(textBefore(kind, u","));
+        } else if (const std::optional<ProvinceCell> cell = provinceCell(model_, code)) {
+            ProvinceLine line{name, *cell, trimBlanks(textBefore(kind, u",")), {}};
             if (upperCase(line.terrain) == QLatin1String("OCEAN"))
                 line.terrain = QStringLiteral("Great Sea");
             line.region = regionOf(textAfter(kind, u","));
             store(line);
             walk_.markSaved(walk_.position);
             walk_.position = walk_.nextSeparator(walk_.position);
-        }
-    }
-    skipRoutesAndStoreRuler();
-}
-
-void ProvinceStoring::store(const ProvinceLine& line)
-{
-    const qint16 continent = continentId(line.region);
-    ClassProvincia& province = model_.Provinces.Item(line.code);
-    if (!province.ProvinceName.isEmpty()) {
-        const std::optional<QVariantList> row = statements_.firstRow(
-            QStringLiteral("SELECT COMMENTS FROM PROVINCIAS WHERE PROVINCIAID = ?"), {province.ProvinceID});
-        if (row) {
-            context_.currentProvince = &province;
-            QString stamp = row->at(0).toString();
-            if (row->at(0).isNull()) {
-                stamp = QStringLiteral(" ");
-                statements_.execute(QStringLiteral("UPDATE PROVINCIAS SET COMMENTS = ? WHERE PROVINCIAID = ?"),
-                                    {stamp, province.ProvinceID});
-                province.ProvinceComments = stamp;
-            }
-            // A province is refreshed only by a later turn.
-            if (numericValue(stamp) < turn_)
-                refresh(province, line, continent);
+        } else {
+            passOverParagraph();
             return;
         }
     }
-    add(line, continent);
+    skipRoutes();
+    if (walk_.startsWith(walk_.position + 1, QStringLiteral("(RUL)"))) {
+        ++walk_.position;
+        storeRuler();
+    }
+}
+
+// A paragraph headed by a building, a ship or anything else that is not a
+// province: nothing of it is written, its ruler group included.
+void ProvinceStoring::passOverParagraph()
+{
+    walk_.position = walk_.nextSeparator(walk_.position);
+    skipRoutes();
+    if (walk_.startsWith(walk_.position + 1, QStringLiteral("(RUL)"))) {
+        ++walk_.position;
+        while (walk_.startsWith(walk_.position + 1, QStringLiteral("(RUL)")))
+            ++walk_.position;
+    }
+}
+
+// A cell holds one province: the stored row is found by its cell, so a
+// province another program added since the map was loaded is not added twice.
+void ProvinceStoring::store(const ProvinceLine& line)
+{
+    const RowId continent = continentId(line.region);
+    provinceStamp_ = turn_;
+    provinceRuled_ = false;
+    const std::optional<QVariantList> row = statements_.firstRow(
+        QStringLiteral("SELECT PROVINCIAID, COMMENTS, RULLERID, PROVINCIANAME, TERRAINID, CONTINENTID FROM PROVINCIAS "
+                       "WHERE YORD = ? AND XORD = ? ORDER BY PROVINCIAID"),
+        {line.cell.row, line.cell.column});
+    if (!row) {
+        add(line, continent);
+        return;
+    }
+    ClassProvincia& province = provinceInModel(line.cell, *row);
+    context_.currentProvince = &province;
+    provinceRuled_ = row->at(2).toLongLong() != 0;
+    QString stamp = row->at(1).toString();
+    if (row->at(1).isNull()) {
+        stamp = QStringLiteral(" ");
+        statements_.execute(QStringLiteral("UPDATE PROVINCIAS SET COMMENTS = ? WHERE PROVINCIAID = ?"),
+                            {stamp, province.ProvinceID});
+        province.ProvinceComments = stamp;
+    }
+    // A province is refreshed only by a later turn.
+    if (numericValue(stamp) < turn_)
+        refresh(province, line, continent);
+    else
+        provinceStamp_ = qint64(numericValue(stamp));
+}
+
+// The model's province of a stored row; one the model lacks joins it.
+ClassProvincia& ProvinceStoring::provinceInModel(const ProvinceCell& cell, const QVariantList& row)
+{
+    if (ClassProvincia* known = model_.Provinces.find(cell.key))
+        return *known;
+    return addToModel(cell, row.at(3).toString(), toInteger(row.at(4), QStringLiteral("TERRAINID")),
+                      toLong(row.at(2), QStringLiteral("RULLERID")), row.at(1).toString(),
+                      toLong(row.at(5), QStringLiteral("CONTINENTID")), row.at(0));
+}
+
+ClassProvincia& ProvinceStoring::addToModel(const ProvinceCell& cell, const QString& name, qint16 terrain,
+                                            RowId ruler, const QString& stamp, RowId continent, const QVariant& id)
+{
+    const QString rowCode = model_.YCoordsByNum.Item(QString::number(cell.row)).CoordCode();
+    return model_.Provinces.Add(name, terrain, 0, ruler, stamp, continent, QString(), QString(), QString(), QString(),
+                                QString(), QString(), QString::number(cell.column), rowCode,
+                                toLong(id, QStringLiteral("PROVINCIAID")), cell.key);
+}
+
+void ProvinceStoring::readRulerStamps()
+{
+    const QList<QVariantList> rows = statements_.rows(
+        QStringLiteral("SELECT RULLERID, max(CAST(COMMENTS AS INTEGER)) FROM PROVINCIAS WHERE RULLERID IS NOT NULL "
+                       "GROUP BY RULLERID"),
+        {});
+    for (const QVariantList& row : rows)
+        rulerStamps_.insert(row.at(0).toLongLong(), row.at(1).toLongLong());
 }
 
 void ProvinceStoring::indexContinents()
@@ -140,7 +209,7 @@ void ProvinceStoring::indexContinents()
 }
 
 // The region's id; a region not seen before gets its row now.
-qint16 ProvinceStoring::continentId(const QString& region)
+RowId ProvinceStoring::continentId(const QString& region)
 {
     const auto known = continentByName_.constFind(region.toCaseFolded());
     if (known != continentByName_.cend())
@@ -149,10 +218,10 @@ qint16 ProvinceStoring::continentId(const QString& region)
         QStringLiteral("INSERT INTO CONTINENTES (CONTDESCRIPTION, CONTCOLOR) VALUES (?, 0)"), {region});
     fillContinents(model_, context_.database);
     indexContinents();
-    return toInteger(id, QStringLiteral("CONTID"));
+    return toLong(id, QStringLiteral("CONTID"));
 }
 
-void ProvinceStoring::refresh(ClassProvincia& province, const ProvinceLine& line, qint16 continent)
+void ProvinceStoring::refresh(ClassProvincia& province, const ProvinceLine& line, RowId continent)
 {
     const QString stamp = QString::number(turn_);
     statements_.execute(
@@ -163,36 +232,24 @@ void ProvinceStoring::refresh(ClassProvincia& province, const ProvinceLine& line
     province.ProvinceComments = stamp;
 }
 
-void ProvinceStoring::add(const ProvinceLine& line, qint16 continent)
+void ProvinceStoring::add(const ProvinceLine& line, RowId continent)
 {
-    const ClassCoordinates* row = model_.YCoordsByCode.find(line.code.left(2));
-    if (!row)
-        throw ReportFormatError{QStringLiteral("the row code of \"%1\" is not on the grid").arg(line.code)};
-    const qint64 column = qint64(numericValue(line.code.right(2)));
+    const ProvinceCell& cell = line.cell;
     const qint16 terrain = model_.TerrainsByDesc.Item(line.terrain).TerrainId;
     const qint64 id = statements_.execute(
         QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME, TERRAINID, XORD, YORD, CONTINENTID, COMMENTS) "
                        "VALUES (?, ?, ?, ?, ?, ?)"),
-        {line.name, terrain, column, row->CoordId, continent, QString::number(turn_)});
-    const QString rowCode = model_.YCoordsByNum.Item(QString::number(row->CoordId)).CoordCode();
-    const QString columnCode = QString::number(column);
-    context_.currentProvince = &model_.Provinces.Add(
-        line.name, terrain, 0, 0, QString(), continent, QString(),
-        QString(), QString(), QString(), QString(), QString(), columnCode, rowCode,
-        toInteger(id, QStringLiteral("PROVINCIAID")), rowCode + formatTwoDigits(columnCode));
+        {line.name, terrain, cell.column, cell.row, continent, QString::number(turn_)});
+    context_.currentProvince = &addToModel(cell, line.name, terrain, 0, QString(), continent, id);
 }
 
-// Route lines are never stored; a ruler group may follow them.
-void ProvinceStoring::skipRoutesAndStoreRuler()
+// Route lines are never stored.
+void ProvinceStoring::skipRoutes()
 {
     if (walk_.startsWith(walk_.position + 1, QStringLiteral("(LCN)"))) {
         ++walk_.position;
         while (walk_.startsWith(walk_.position, QStringLiteral("(LCN)")))
             ++walk_.position;
-    }
-    if (walk_.startsWith(walk_.position + 1, QStringLiteral("(RUL)"))) {
-        ++walk_.position;
-        storeRuler();
     }
 }
 
@@ -218,19 +275,24 @@ void ProvinceStoring::storeRuler()
     const qsizetype ruledBy = rulerName.indexOf(QLatin1String("Ruled by"));
     rulerName = trimBlanks(QStringView(rulerName).mid(ruledBy < 0 ? 8 : ruledBy + 9));
     const QString characterId = storeRulingCharacter(rulerName, textBetween(afterCastle, u'[', u']'));
-
     const QVariantList values{castleName, castleNumber, characterId, castleProvince};
     const auto written = rulerWritten_.constFind(castleNumber);
     const qint64 rulerId = written != rulerWritten_.cend() && written->second == values ? written->first
                                                                                          : writeRulerRow(values);
     rulerWritten_.insert(castleNumber, {rulerId, values});
+    // What a newer report told of this province's ruler stands; an older
+    // report only fills a link that nothing newer set.
+    if (provinceStamp_ > turn_ && provinceRuled_)
+        return;
     // The model's ruler follows when the map is loaded again.
-    const qint16 provinceId = context_.currentProvince ? context_.currentProvince->ProvinceID : 0;
+    const RowId provinceId = context_.currentProvince ? context_.currentProvince->ProvinceID : 0;
     statements_.execute(QStringLiteral("UPDATE PROVINCIAS SET RULLERID = ? WHERE PROVINCIAID = ?"),
                         {rulerId, provinceId});
 }
 
-// The castle's row: name, number, ruling character and province.
+// The castle's row: name, number, ruling character and province. A castle
+// that rules a province known from a later turn keeps what that turn said;
+// one not known yet is written whatever the turn.
 qint64 ProvinceStoring::writeRulerRow(const QVariantList& values)
 {
     const std::optional<QVariantList> ruler = statements_.firstRow(
@@ -241,6 +303,8 @@ qint64 ProvinceStoring::writeRulerRow(const QVariantList& values)
                                    values);
     }
     const qint64 rulerId = ruler->at(0).toLongLong();
+    if (rulerStamps_.value(rulerId) > turn_)
+        return rulerId;
     statements_.execute(QStringLiteral("UPDATE RULLERS SET RULLERNAME = ?, RULLERNO = ?, RULLERNOBLEID = ?, "
                                        "CASTLEPROVID = ? WHERE RULLERID = ?"),
                         values + QVariantList{rulerId});
@@ -277,7 +341,7 @@ StageResult StoreProvinces(StoringContext& context)
 {
     BufferWalk walk(context.report.buffer);
     ProvinceStoring storing(context, walk);
-    return walkStage(context, walk, EarlyEnd::FalseAtStart, [&] { storing.run(); });
+    return walkStage(context, walk, [&] { storing.run(); });
 }
 
 } // namespace arvenna

@@ -91,7 +91,7 @@ StageResult StoreSeenCharacters(StoringContext& context)
 {
     BufferWalk walk(context.report.buffer);
     SeenStoring storing(context, walk);
-    return walkStage(context, walk, EarlyEnd::Position, [&] { storing.run(); });
+    return walkStage(context, walk, [&] { storing.run(); });
 }
 
 } // namespace arvenna

@@ -25,16 +25,13 @@ struct StoringContext {
     ClassProvincia* currentProvince = nullptr;
 };
 
-// A stage's result as the run reads it, a 16-bit number: -1 (true) lets the
-// next stage run and the report be logged, 0 (false) stops the report, any
-// other value lets the next stage run but leaves the report unlogged.
-inline constexpr qint16 kStageTrue = -1;
-inline constexpr qint16 kStageFalse = 0;
-
+// A stage's result: after a full walk, nothing; otherwise why it stopped,
+// naming the report line. A stage that stops fails the whole report.
 struct StageResult {
-    qint16 value = kStageTrue;
-    // Why the stage ended early, naming the log line; empty after a full walk.
     QString stop;
+    int line = 0;     // the number of the report line it stopped on, 0 when none
+    QString lineText; // that line's text
+    bool completed() const { return stop.isEmpty(); }
 };
 
 using StoringStage = std::function<StageResult(StoringContext&)>;

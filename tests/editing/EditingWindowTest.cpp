@@ -134,7 +134,7 @@ private slots:
             return names;
         };
         app.press(4, 1);
-        QCOMPARE(selected(), (QStringList{"Archery", "Combat"}));
+        QCOMPARE(selected(), (QStringList{"Archery [612]", "Combat [610]"}));
 
         // "[none]" clicked in another province's list and not saved ...
         app.press(6, 1);
@@ -145,14 +145,14 @@ private slots:
         app.field(QStringLiteral("TxLocalName"))->setText(QStringLiteral("Old Marketgate"));
         app.click(QStringLiteral("CmdLocalUpd"));
         QCOMPARE(queryRows(app.state.game.CurrentDBName, stored), taught);
-        QCOMPARE(selected(), (QStringList{"Archery", "Combat"}));
+        QCOMPARE(selected(), (QStringList{"Archery [612]", "Combat [610]"}));
 
         // "[none]" alone stores no skills; beside a skill it stands for nothing.
         skills->clearSelection();
         skills->item(0)->setSelected(true);
         app.click(QStringLiteral("CmdLocalUpd"));
         QCOMPARE(queryRows(app.state.game.CurrentDBName, stored), QStringList());
-        skills->findItems(QStringLiteral("Combat"), Qt::MatchExactly).constFirst()->setSelected(true);
+        skills->findItems(QStringLiteral("Combat [610]"), Qt::MatchExactly).constFirst()->setSelected(true);
         app.click(QStringLiteral("CmdLocalUpd"));
         QCOMPARE(queryRows(app.state.game.CurrentDBName, stored), QStringList{"1|Combat"});
         QCOMPARE(queryRows(app.state.game.CurrentDBName, QStringLiteral("SELECT LocalName FROM LOCALS")),

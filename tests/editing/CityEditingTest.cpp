@@ -36,7 +36,7 @@ private slots:
         EditedGame game(kWorld);
         const ReferenceLists& lists = game.model.lists;
         const QString name = QStringLiteral("Port \"Ørn\" \\ 'west'");
-        CityFrame frame{QStringLiteral(" C7 "), name, EditedGame::position(lists.LocalType, "Port City"), true, {1, 2}, 2};
+        CityFrame frame{QStringLiteral(" C7 "), name, EditedGame::position(lists.LocalType, "Port City"), true, {1, 2}};
         QCOMPARE(updateCity(game.at(3, 1), frame), CellRepaint::Map);
         QCOMPARE(game.rows(kCities).last(), "3|1| C7 |" + name + "|1|1|NULL");
         const QString first = lists.LocalSkill.ids.at(1);
@@ -48,13 +48,15 @@ private slots:
         frame.skillPositions = {};
         QCOMPARE(updateCity(game.at(3, 1), frame), CellRepaint::Map);
         QCOMPARE(game.rows(kSkills), (QStringList{"2|1", "2|3", "3|2"}));
-        frame.skillPositions = {1};
-        frame.currentSkillPosition = 0; // "[none]" picked last: no skills
+        frame.skillPositions = {0}; // "[none]" alone: no skills
         QCOMPARE(updateCity(game.at(3, 1), frame), CellRepaint::Map);
         QCOMPARE(game.rows(kSkills), (QStringList{"2|1", "2|3", "3|2"}));
+        frame.skillPositions = {0, 2}; // "[none]" beside a skill stands for nothing
+        QCOMPARE(updateCity(game.at(3, 1), frame), CellRepaint::Map);
+        QCOMPARE(game.rows(kSkills), (QStringList{"2|1", "2|3", "3|2", "1|" + second}));
 
         const CityFrame other{QStringLiteral("C8"), QStringLiteral("Newport"),
-                              EditedGame::position(lists.LocalType, "City"), false, {}, -1};
+                              EditedGame::position(lists.LocalType, "City"), false, {}};
         QCOMPARE(updateCity(game.at(3, 1), other), CellRepaint::Map);
         QCOMPARE(game.rows(kCities).mid(2), QStringList{"3|1|C8|Newport|2|0|NULL"});
         QCOMPARE(game.info(3, 1), game.reloadedInfo(3, 1));
@@ -66,10 +68,10 @@ private slots:
         EditedGame game(kWorld);
         const QStringList before = game.rows(kCities) + game.rows(kSkills);
         const int city = EditedGame::position(game.model.lists.LocalType, "City");
-        for (const CityFrame& frame : {CityFrame{"  ", "Name", city, false, {1}, 1}, CityFrame{"C1", "", city, false, {}, -1},
-                                       CityFrame{"C1", "Name", 0, false, {}, -1}})
+        for (const CityFrame& frame : {CityFrame{"  ", "Name", city, false, {1}}, CityFrame{"C1", "", city, false, {}},
+                                       CityFrame{"C1", "Name", 0, false, {}}})
             QCOMPARE(updateCity(game.at(3, 1), frame), CellRepaint::None);
-        QCOMPARE(updateCity(game.at(20, 20), CityFrame{"C1", "Name", city, false, {}, -1}), CellRepaint::None);
+        QCOMPARE(updateCity(game.at(20, 20), CityFrame{"C1", "Name", city, false, {}}), CellRepaint::None);
         QCOMPARE(deleteCity(game.at(3, 1)), CellRepaint::None); // no city: nothing asked
         QCOMPARE(deleteCity(game.at(7, 2)), CellRepaint::None);
         const Message mandatory = warning(QStringLiteral("Name, Number and Local Type are mandatory details"));
@@ -86,7 +88,7 @@ private slots:
         QCOMPARE(deleteCity(game.at(4, 1)), CellRepaint::None);
         QCOMPARE(game.rows(kCities).size(), 2);
         QCOMPARE(deleteCity(game.at(4, 1)), CellRepaint::Map);
-        const Message confirm = confirmation("Please confirm deletion of Marketgate [C9]", DialogueButtons::OkCancel);
+        const Message confirm = confirmation("Please confirm deletion of Marketgate [C9]", DialogueButtons::OkCancelKeep);
         QCOMPARE(game.dialogue.messages, (QList<Message>{confirm, confirm}));
         QCOMPARE(game.rows(kCities), QStringList{"2|3|C101|Redgate|2|0|NULL"});
         QCOMPARE(game.rows(kSkills), QStringList{"3|2"});
@@ -107,7 +109,7 @@ private slots:
         const QStringList before = game.rows(kCities) + game.rows(kSkills) + game.rows(kMarkets);
         const ProvinceInfo keepvale = game.info(3, 1);
         const ProvinceInfo marketon = game.info(4, 1);
-        const CityFrame frame{"C7", "Westport", EditedGame::position(game.model.lists.LocalType, "City"), true, {1}, 1};
+        const CityFrame frame{"C7", "Westport", EditedGame::position(game.model.lists.LocalType, "City"), true, {1}};
         QCOMPARE(updateCity(game.at(3, 1), frame), CellRepaint::None);
         QCOMPARE(deleteCity(game.at(4, 1)), CellRepaint::None);
         QStringList firstLines;

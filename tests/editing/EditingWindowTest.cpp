@@ -13,7 +13,15 @@
 using namespace arvenna;
 
 namespace {
+// Marketon (aa04) with its city Marketgate teaching Combat and Archery; Keepvale (aa06) without a city.
+const QString kSkilledCity = QStringLiteral(R"(
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES (1, 'Marketon', 4, 1, 4), (2, 'Keepvale', 6, 1, 4);
+INSERT INTO LOCALS (LOCALID, PROVINCEID, LOCALNUMBER, LocalName, LocationTypeID, PROVINCIASAFE) VALUES (1, 1, 'C9', 'Marketgate', 2, 0);
+INSERT INTO SKILLSBYLOCAL (LOCALID, SKILLTYPEID) SELECT 1, SkillID FROM SKILLS WHERE SkillNAme IN ('Combat', 'Archery');
+)");
+
 struct EditingProgram : Started {
+    explicit EditingProgram(const QString& world = QString()) : Started(QByteArray(), world) {}
     QLineEdit* field(const QString& name) const { return find<QLineEdit>(name); }
     void choose(const QString& box, const QString& text) const
     {
@@ -107,6 +115,48 @@ private slots:
         app.click(QStringLiteral("CmdUpdProv"));
         app.click(QStringLiteral("CmdDelProv"));
         QCOMPARE(app.dialogue.texts().size(), 2);
+    }
+
+    void aCitysSkillsAreTheOnesSelected()
+    {
+        EditingProgram app(kSkilledCity);
+        app.window->findChildren<QAction*>(QStringLiteral("RepHead")).first()->trigger();
+        app.window->findChildren<QAction*>(QStringLiteral("mnOptions")).at(5)->trigger();
+        const QString stored = QStringLiteral("SELECT LOCALID, SkillNAme FROM SKILLSBYLOCAL JOIN SKILLS "
+                                              "ON SKILLTYPEID = SkillID ORDER BY SkillNAme");
+        const QStringList taught{"1|Archery", "1|Combat"};
+        auto* skills = app.find<QListWidget>(QStringLiteral("LstLocalSkill"));
+        const auto selected = [skills] {
+            QStringList names;
+            for (const QListWidgetItem* item : skills->selectedItems())
+                names << item->text();
+            names.sort();
+            return names;
+        };
+        app.press(4, 1);
+        QCOMPARE(selected(), (QStringList{"Archery [612]", "Combat [610]"}));
+
+        // "[none]" clicked in another province's list and not saved ...
+        app.press(6, 1);
+        skills->setCurrentRow(0);
+        QCOMPARE(selected(), QStringList{"[none]"});
+        // ... does not count for the city renamed afterwards.
+        app.press(4, 1);
+        app.field(QStringLiteral("TxLocalName"))->setText(QStringLiteral("Old Marketgate"));
+        app.click(QStringLiteral("CmdLocalUpd"));
+        QCOMPARE(queryRows(app.state.game.CurrentDBName, stored), taught);
+        QCOMPARE(selected(), (QStringList{"Archery [612]", "Combat [610]"}));
+
+        // "[none]" alone stores no skills; beside a skill it stands for nothing.
+        skills->clearSelection();
+        skills->item(0)->setSelected(true);
+        app.click(QStringLiteral("CmdLocalUpd"));
+        QCOMPARE(queryRows(app.state.game.CurrentDBName, stored), QStringList());
+        skills->findItems(QStringLiteral("Combat [610]"), Qt::MatchExactly).constFirst()->setSelected(true);
+        app.click(QStringLiteral("CmdLocalUpd"));
+        QCOMPARE(queryRows(app.state.game.CurrentDBName, stored), QStringList{"1|Combat"});
+        QCOMPARE(queryRows(app.state.game.CurrentDBName, QStringLiteral("SELECT LocalName FROM LOCALS")),
+                 QStringList{"Old Marketgate"});
     }
 };
 

@@ -109,7 +109,7 @@ private slots:
         const InnerLocationFrame ratHole = pickInnerLine(game.at(7, 2), QStringLiteral("3"));
         QCOMPARE(deleteInnerLocation(game.at(7, 2), ratHole), CellRepaint::None);
         QCOMPARE(deleteInnerLocation(game.at(7, 2), ratHole), CellRepaint::Map);
-        const Message confirm = confirmation("Please confirm deletion of location Rat Hole [I7]", DialogueButtons::OkCancel);
+        const Message confirm = confirmation("Please confirm deletion of location Rat Hole [I7]", DialogueButtons::OkCancelKeep);
         QCOMPARE(game.dialogue.messages,
                  (QList<Message>{kSubLocationQuestion,
                                  {"Confirmation", "Sub location information Found, please discard these first.",
@@ -144,16 +144,22 @@ private slots:
         QCOMPARE(game.rows(kInner), before);
         QCOMPARE(updateInnerLocation(game.at(4, 1), frame, kProvinceLine), CellRepaint::Map); // at sea
 
-        // A travel time that is not a number keeps the stored one.
+        // Travel days that are not a whole number from 0 to 32767 are refused and
+        // change nothing, not even the name; an empty box keeps the stored ones.
         InnerLocationFrame drains = pickInnerLine(game.at(7, 2), QStringLiteral("1"));
-        QStringList travelTimes;
-        for (const QString& typed : {QStringLiteral("far"), QString(), QStringLiteral("6")}) {
+        drains.name = QStringLiteral("Old Drains");
+        const QString drainsRow = QStringLiteral("SELECT LocalNAme, TravelTime FROM INNERLOCATIONS WHERE INNERLOCALID = 1");
+        QStringList stored;
+        for (const QString& typed : {QStringLiteral("far"), QStringLiteral("99999"), QStringLiteral("-7"),
+                                     QStringLiteral("2.5"), QString(), QStringLiteral(" 6 "), QStringLiteral("32767")}) {
             drains.travelTime = typed;
-            QCOMPARE(updateInnerLocation(game.at(7, 2), drains, kCityLine), CellRepaint::Map);
-            travelTimes << game.rows(QStringLiteral("SELECT TravelTime FROM INNERLOCATIONS WHERE INNERLOCALID = 1"));
+            updateInnerLocation(game.at(7, 2), drains, kCityLine);
+            stored << typed + " -> " + game.rows(drainsRow).join(',');
         }
-        QCOMPARE(travelTimes, (QStringList{"4", "4", "6"}));
-        QCOMPARE(game.dialogue.messages.size(), 6);
+        QCOMPARE(stored, (QStringList{"far -> Drains|4", "99999 -> Drains|4", "-7 -> Drains|4", "2.5 -> Drains|4",
+                                      " -> Old Drains|4", " 6  -> Old Drains|6", "32767 -> Old Drains|32767"}));
+        const Message travelDays = warning(QStringLiteral("Travel days must be a whole number from 0 to 32767"));
+        QCOMPARE(game.dialogue.messages.mid(6), (QList<Message>{travelDays, travelDays, travelDays, travelDays}));
     }
 };
 

@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(game.rows(kProvinces).size(), 4);
         QCOMPARE(deleteProvince(game.at(5, 3)), CellRepaint::MapAndOverview);
         const Message confirm =
-            confirmation("Please confirm deletion of province " + name + " [ac 05]", DialogueButtons::OkCancel);
+            confirmation("Please confirm deletion of province " + name + " [ac 05]", DialogueButtons::OkCancelKeep);
         QCOMPARE(game.dialogue.messages, (QList<Message>{confirm, confirm}));
         QCOMPARE(game.rows(kProvinces).size(), 3);
         QVERIFY(!game.model.Provinces.contains(QStringLiteral("ac05")));

@@ -16,27 +16,6 @@ using namespace arvenna;
 
 Q_DECLARE_METATYPE(arvenna::ExportSettings)
 
-namespace {
-ExportSettings settings(int column, int row, std::array<bool, 4> options)
-{
-    ExportSettings chosen;
-    chosen.startColumn = column;
-    chosen.startRow = row;
-    chosen.options = options;
-    return chosen;
-}
-
-QStringList settingRows(const QString& path)
-{
-    Database database = Database::open(path);
-    RecordSet rows = database.openRecordSet(QStringLiteral("SELECT * FROM SETTINGS ORDER BY SETTINGCODE"),
-                                            RecordSetType::Snapshot);
-    QStringList result;
-    for (; !rows.isEOF(); rows.moveNext())
-        result << rows.text(QStringLiteral("SETTINGCODE")) + QLatin1Char('=') + rows.text(QStringLiteral("SettingValue"));
-    return result;
-}
-} // namespace
 
 class HtmlExportTest : public QObject {
     Q_OBJECT
@@ -45,14 +24,16 @@ private slots:
     {
         QTest::addColumn<ExportSettings>("chosen");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("every option from 00 aa") << settings(0, 1, {true, true, true, true}) << "every-option.html";
-        QTest::newRow("cities only from 05 ab") << settings(5, 2, {false, true, false, false})
+        QTest::newRow("every option from 00 aa") << exportSettings(0, 1, {true, true, true, true}) << "every-option.html";
+        QTest::newRow("cities only from 05 ab") << exportSettings(5, 2, {false, true, false, false})
                                                 << "start-05-ab-cities.html";
-        QTest::newRow("inner and full from 00 aa") << settings(0, 1, {false, false, true, true})
+        QTest::newRow("inner and full from 00 aa") << exportSettings(0, 1, {false, false, true, true})
                                                    << "inner-and-full.html";
-        QTest::newRow("no option from 02 ac") << settings(2, 3, {false, false, false, false}) << "no-option.html";
+        QTest::newRow("inner locations only from 03 ac") << exportSettings(3, 3, {false, false, true, false})
+                                                        << "inner-only.html";
+        QTest::newRow("no option from 02 ac") << exportSettings(2, 3, {false, false, false, false}) << "no-option.html";
         // A start the grid does not hold starts at its first column and row.
-        QTest::newRow("start outside the grid") << settings(6, 4, {true, true, true, true}) << "every-option.html";
+        QTest::newRow("start outside the grid") << exportSettings(6, 4, {true, true, true, true}) << "every-option.html";
     }
 
     void pages()

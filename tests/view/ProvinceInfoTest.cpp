@@ -42,7 +42,10 @@ INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, 
 )");
 
 struct OpenGame {
-    OpenGame() : game(kWorld) { openGame(game.session.CurrentDBName, game.session, model, view); }
+    explicit OpenGame(const QString& more = QString()) : game(kWorld + more)
+    {
+        openGame(game.session.CurrentDBName, game.session, model, view);
+    }
     ProvinceInfo at(double x, double y) { return ShowProvinceInfo(model, game.database(), MapCoord{x, y}); }
     // The panel's boxes and the names its choices show.
     QStringList boxes(const ProvinceInfo& info) const
@@ -110,6 +113,17 @@ private slots:
         QCOMPARE(citySkillsMessage(database, info.LstShowDet.at(3)), QString());
         QCOMPARE(citySkillsMessage(database, QStringLiteral("       Nowhere [X'9] (City)")), QString());
         QCOMPARE(citySkillsMessage(database, QStringLiteral("(City) without a number")), QString());
+    }
+
+    void aCastleInAnUndiscoveredProvinceKeepsItsCode()
+    {
+        OpenGame open(QStringLiteral("INSERT INTO RULLERS (RULLERID, RULLERNO, RULLERNAME, RULLERNOBLEID, CASTLEPROVID) "
+                                     "VALUES (3, 'K4', 'Far Keep', '1', 'af7');"
+                                     "UPDATE PROVINCIAS SET RULLERID = 3 WHERE PROVINCIAID = 4;"));
+        QCOMPARE(open.at(1, 4).LstShowDet,
+                 (QStringList{" Province (Plain) 0 Peasants", "    [ad 01] Quiet",
+                              "--------------------------------------------", "Ruled by : Lord Brann [N55]",
+                              "   in Far Keep [K4]", "     in  [af07]", ""}));
     }
 
     void tunnelsPlainsAndUndiscoveredProvinces()

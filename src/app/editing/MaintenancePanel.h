@@ -88,6 +88,10 @@ signals:
     void innerLinePicked(const QString& code);
 
 private:
+    // Each frame with its fields, labels and buttons, its inputs added to editingInputs_.
+    QGroupBox* buildProvinceFrame(QWidget* page, const QString& programDirectory);
+    QGroupBox* buildCityFrame(QWidget* page, const QString& programDirectory);
+    QGroupBox* buildInnerFrame(QWidget* page, const QString& programDirectory);
     void emitCommands();
 
     QList<QWidget*> editingInputs_;

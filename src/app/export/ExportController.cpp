@@ -39,10 +39,19 @@ void ExportController::closeWindow()
         window_->close();
 }
 
+// The page starts where the boxes say, saved or not; a start the map does
+// not hold is refused and the boxes show the saved one again.
 void ExportController::exportMap()
 {
     ExportSettings settings = exportSettingsOf(state_.model);
     settings.options = window_->options();
+    if (!setExportStart(state_.model, window_->columnText(), window_->rowText(), false, settings)) {
+        dialogue_.inform(QStringLiteral("Critical Warning"),
+                         startRefusal(state_.model, window_->columnText() + QLatin1Char(',') + window_->rowText()),
+                         MessageIcon::Critical);
+        window_->showStart(startColumnText(state_.model), startRowText(state_.model));
+        return;
+    }
     exportMapFile(exportFilePath(state_.RepsDirectory, window_->fileName()), state_.model, settings, dialogue_);
 }
 

@@ -36,13 +36,13 @@ ExportWindow::ExportWindow(const QString& programDirectory, QWidget* owner) : QD
     setWindowIcon(QIcon());
 
     auto* bar = new QMenuBar(this);
-    QMenu* opt = bar->addMenu(QStringLiteral("Options"));
+    QMenu* opt = bar->addMenu(QStringLiteral("&Options"));
     opt->setObjectName(QStringLiteral("opt"));
-    QMenu* expmn = opt->addMenu(QStringLiteral("Export..."));
+    QMenu* expmn = opt->addMenu(QStringLiteral("&Export..."));
     expmn->setObjectName(QStringLiteral("expmn"));
-    QAction* Exporthtml = namedAction(expmn, QStringLiteral("Exporthtml"), QStringLiteral("...to HTML"));
-    savset_ = namedAction(opt, QStringLiteral("savset"), QStringLiteral("Save Settings"));
-    QAction* sair = namedAction(opt, QStringLiteral("sair"), QStringLiteral("Exit"));
+    QAction* Exporthtml = namedAction(expmn, QStringLiteral("Exporthtml"), QStringLiteral("...to &HTML"));
+    savset_ = namedAction(opt, QStringLiteral("savset"), QStringLiteral("&Save Settings"));
+    QAction* sair = namedAction(opt, QStringLiteral("sair"), QStringLiteral("E&xit"));
 
     FileName_ = namedField(QStringLiteral("FileName"), this);
     FileName_->setText(kDefaultExportFileName);
@@ -60,14 +60,24 @@ ExportWindow::ExportWindow(const QString& programDirectory, QWidget* owner) : QD
     coordinates->addRow(QStringLiteral("Vertical (Y)"), TxtVertCoord_);
     coordinates->addRow(QString(), LblValidVertCoord_);
 
+    auto* file = new QFormLayout;
+    auto* fileLabel = new QLabel(QStringLiteral("&File name"), this);
+    fileLabel->setObjectName(QStringLiteral("LblFileName"));
+    fileLabel->setBuddy(FileName_);
+    file->addRow(fileLabel, FileName_);
+
+    auto* optionBox = new QGroupBox(QStringLiteral("Options"), this);
+    auto* optionList = new QVBoxLayout(optionBox);
+    for (int i = 0; i < int(options_.size()); ++i) {
+        options_[std::size_t(i)] = new OptionSwitch(programDirectory, i, kExportOptionNames.at(i), optionBox);
+        optionList->addWidget(options_[std::size_t(i)]);
+    }
+
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
-    layout->addWidget(FileName_);
+    layout->addLayout(file);
     layout->addWidget(start);
-    for (int i = 0; i < int(options_.size()); ++i) {
-        options_[std::size_t(i)] = new OptionSwitch(programDirectory, i, kExportOptionNames.at(i), this);
-        layout->addWidget(options_[std::size_t(i)]);
-    }
+    layout->addWidget(optionBox);
 
     connect(Exporthtml, &QAction::triggered, this, &ExportWindow::exportChosen);
     connect(savset_, &QAction::triggered, this, &ExportWindow::saveSettingsChosen);

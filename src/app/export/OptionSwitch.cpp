@@ -20,12 +20,14 @@ OptionSwitch::OptionSwitch(const QString& programDirectory, int index, const QSt
         part->setProperty("index", index);
     image_->setIconSize(QSize(24, 24));
     image_->setAutoRaise(true);
-    check_->hide(); // the skull shows the state
+    label_->setBuddy(check_);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(image_);
+    layout->addWidget(check_);
     layout->addWidget(label_, 1);
-    connect(image_, &QToolButton::clicked, this, [this] { setOn(!isOn()); });
+    connect(image_, &QToolButton::clicked, check_, &QCheckBox::toggle);
+    connect(check_, &QCheckBox::toggled, this, &OptionSwitch::showSkull);
     setOn(true);
 }
 
@@ -42,8 +44,12 @@ void OptionSwitch::setOn(bool on)
 
 void OptionSwitch::showSkull()
 {
-    image_->setIcon(programIcon(programDirectory_, isOn() ? QStringLiteral("greenSkull.ico") : QStringLiteral("redSkull.ico")));
-    image_->setProperty("picture", isOn() ? QStringLiteral("greenSkull.ico") : QStringLiteral("redSkull.ico"));
+    const QString picture = isOn() ? QStringLiteral("greenSkull.ico") : QStringLiteral("redSkull.ico");
+    const QIcon skull = programIcon(programDirectory_, picture);
+    image_->setIcon(skull);
+    image_->setText(isOn() ? QStringLiteral("On") : QStringLiteral("Off"));
+    image_->setToolButtonStyle(skull.isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+    image_->setProperty("picture", picture);
 }
 
 } // namespace arvenna

@@ -8,9 +8,11 @@ class QToolButton;
 
 namespace arvenna {
 
-// One option of a window, switched by clicking its skull: a green skull
-// when on, a red one when off. Its parts carry the names "ImgParseOptions",
-// "Check1" and "LblParseOptions" with the option's position in "index".
+// One option of a window: a skull, a check box and the option's label. The
+// skull (green when on, red when off; "On" or "Off" when its picture is
+// missing) and the check box both switch it, so the state never rests on
+// colour alone. Its parts carry the names "ImgParseOptions", "Check1" and
+// "LblParseOptions" with the option's position in "index".
 class OptionSwitch : public QWidget {
     Q_OBJECT
 public:

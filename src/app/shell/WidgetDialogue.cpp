@@ -44,6 +44,14 @@ DialogueAnswer WidgetDialogue::ask(const QString& title, const QString& text, Me
     case DialogueButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case DialogueButtons::OkCancelKeep:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        break;
+    case DialogueButtons::YesNoKeep:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
     }
     // A question stays open even when the busy pointer is up.
     const bool busy = QApplication::overrideCursor() != nullptr;

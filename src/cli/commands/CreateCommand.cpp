@@ -32,8 +32,8 @@ int runCreateCommand(const QStringList& arguments)
         return kExitUsage;
     }
     const QString name = names.constFirst();
-    if (!isPlainDatabaseName(name)) {
-        printMessage(QStringLiteral("The name \"%1\" may not hold \"/\", \"\\\" or \"..\" nor be a work file's.").arg(name));
+    if (!isPlainDatabaseName(newDatabaseName(name))) {
+        printMessage(kNotPlainName + QStringLiteral(": \"%1\"").arg(name));
         return kExitUsage;
     }
     return reportingFailures([&] {

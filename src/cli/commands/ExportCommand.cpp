@@ -32,15 +32,7 @@ std::optional<std::array<bool, 4>> exportOptionsFrom(const QString& list)
 bool applyStart(const MapModel& model, const QString& text, ExportSettings& settings)
 {
     const QStringList parts = text.split(QLatin1Char(','));
-    if (parts.size() != 2)
-        return false;
-    const std::optional<int> column = columnNumberOf(model, parts[0]);
-    const std::optional<int> row = surfaceRowOf(model, parts[1], true);
-    if (!column || !row)
-        return false;
-    settings.startColumn = *column;
-    settings.startRow = *row;
-    return true;
+    return parts.size() == 2 && setExportStart(model, parts[0], parts[1], true, settings);
 }
 } // namespace
 
@@ -80,8 +72,7 @@ int runExportCommand(const QStringList& arguments)
         ExportSettings settings = exportSettingsOf(model);
         settings.options = *chosen;
         if (parser.isSet(start) && !applyStart(model, parser.value(start), settings)) {
-            printMessage(QStringLiteral("The start \"%1\" is not a column and a surface row of the map: columns %2, rows %3.")
-                             .arg(parser.value(start), model.grid.ColumnRangeLabel, model.grid.RowRangeLabel));
+            printMessage(startRefusal(model, parser.value(start)));
             return int(kExitUsage);
         }
         ConsoleDialogue dialogue;

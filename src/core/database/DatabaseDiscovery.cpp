@@ -8,6 +8,7 @@
 #include "EngineFailure.h"
 #include "FormatVersion.h"
 #include "Maintenance.h"
+#include "NewDatabaseName.h"
 
 #include <QDir>
 #include <optional>
@@ -56,6 +57,9 @@ QStringList gameDatabaseFiles(const QString& programDirectory)
 DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenus& menus,
                                    UserDialogue& dialogue, const QDateTime& now)
 {
+    // A killed creation leaves its work file. One still running in another
+    // process then fails cleanly: the game it would replace stays whole.
+    removeUnfinishedCreations(programDirectory);
     const QStringList files = gameDatabaseFiles(programDirectory);
     if (files.isEmpty()) {
         dialogue.inform(kProgramTitle, QStringLiteral("Could not find any database, location must be the same as database"),

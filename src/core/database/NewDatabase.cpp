@@ -1,26 +1,27 @@
 #include "NewDatabase.h"
 
-#include "../shell/ProgramDirectory.h"
 #include "../shell/UserDialogue.h"
 #include "Database.h"
 #include "DatabaseError.h"
 #include "DatabaseMenus.h"
-#include "Maintenance.h"
 #include "Transaction.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 namespace arvenna {
 
 namespace {
-// The tables of game knowledge, in the order they are emptied.
+// The tables of game knowledge, in the order they are emptied: a new game
+// inherits no city skills and no report history either.
 const QStringList kKnowledgeTables{
-    QStringLiteral("CHARACTERS"),         QStringLiteral("INNERLOCATIONS"), QStringLiteral("LOCALS"),
-    QStringLiteral("CONTINENTES"),        QStringLiteral("MARKETTRANSACTIONS"), QStringLiteral("FACTIONS"),
-    QStringLiteral("RULLERS"),            QStringLiteral("ALLIANCES"),      QStringLiteral("PROVINCIAS"),
-    QStringLiteral("SETUP")};
+    QStringLiteral("CHARACTERS"),         QStringLiteral("INNERLOCATIONS"), QStringLiteral("SKILLSBYLOCAL"),
+    QStringLiteral("LOCALS"),             QStringLiteral("CONTINENTES"),    QStringLiteral("MARKETTRANSACTIONS"),
+    QStringLiteral("FACTIONS"),           QStringLiteral("RULLERS"),        QStringLiteral("ALLIANCES"),
+    QStringLiteral("PROVINCIAS"),         QStringLiteral("REPORTLOG"),      QStringLiteral("SETUP")};
 constexpr int kNewFormatVersion = 6;
 
 const QString kTitle = QStringLiteral("Name Database");
@@ -79,18 +80,13 @@ QString templateDatabase(const DatabaseMenus& menus, GameFamily family)
     return {};
 }
 
-bool isPlainDatabaseName(const QString& name)
+NewGameDatabase::NewGameDatabase(const QString& programDirectory, const QString& typedName)
 {
-    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-        && !name.contains(QLatin1String("..")) && !isWorkFileName(name + QStringLiteral(".MDB"));
-}
-
-NewGameDatabase::NewGameDatabase(const QString& programDirectory, const QString& name)
-    : path_(programFile(programDirectory, name + QStringLiteral(".MDB"))),
-      workPath_(path_ + QStringLiteral(".creating"))
-{
+    const QString name = newDatabaseName(typedName);
     if (!isPlainDatabaseName(name))
-        throw DatabaseError(QStringLiteral("The database name \"%1\" may not hold a path separator or \"..\" nor be a work file's.").arg(name));
+        throw DatabaseError(kNotPlainName + QStringLiteral(": \"%1\"").arg(typedName));
+    path_ = newDatabasePath(programDirectory, name);
+    workPath_ = path_ + kCreatingSuffix;
 }
 
 NewGameDatabase::~NewGameDatabase()
@@ -117,6 +113,9 @@ void NewGameDatabase::finish(GameFamily family, qint16 gameNumber, const QDateTi
         Transaction transaction(database);
         for (const QString& table : kKnowledgeTables)
             database.execute(QStringLiteral("DELETE FROM ") + table);
+        database.execute(QStringLiteral("DELETE FROM sqlite_sequence WHERE name IN (%1)")
+                             .arg(QStringList(kKnowledgeTables.size(), QStringLiteral("?")).join(QLatin1Char(','))),
+                         QVariantList(kKnowledgeTables.cbegin(), kKnowledgeTables.cend()));
         RecordSet setup = database.openRecordSet(QStringLiteral("SELECT * FROM SETUP"));
         setup.addNew();
         const bool main = family == GameFamily::Arvenna;
@@ -129,12 +128,17 @@ void NewGameDatabase::finish(GameFamily family, qint16 gameNumber, const QDateTi
         setup.update();
         setup.close();
         transaction.commit();
+        // The template's emptied pages would stay in the new file as free space.
+        database.execute(QStringLiteral("VACUUM"));
         database.close();
     }
-    if (QFileInfo::exists(path_) && !QFile::remove(path_))
-        throw DatabaseError(QStringLiteral("The database [%1] could not be replaced.").arg(path_));
-    if (!QFile::rename(workPath_, path_))
-        throw DatabaseError(QStringLiteral("The database [%1] could not be written.").arg(path_));
+    // One rename: an interrupted or failed replacement leaves the old game whole.
+    std::error_code failure;
+    std::filesystem::rename(std::filesystem::path(workPath_.toStdU16String()),
+                            std::filesystem::path(path_.toStdU16String()), failure);
+    if (failure)
+        throw DatabaseError(QStringLiteral("The database [%1] could not be written: %2")
+                                .arg(path_, QString::fromLocal8Bit(failure.message())));
 }
 
 bool createDatabaseFromTemplate(const QString& programDirectory, const DatabaseMenus& menus, UserDialogue& dialogue)
@@ -149,14 +153,14 @@ bool createDatabaseFromTemplate(const QString& programDirectory, const DatabaseM
         abort(dialogue);
         return false;
     }
-    if (!isPlainDatabaseName(*name)) {
-        abort(dialogue, QStringLiteral("The name may not hold \"/\", \"\\\" or \"..\" nor be a work file's, Aborting operation"));
+    if (!isPlainDatabaseName(newDatabaseName(*name))) {
+        abort(dialogue, kNotPlainName + QStringLiteral(", Aborting operation"));
         return false;
     }
     NewGameDatabase created(programDirectory, *name);
     if (QFileInfo::exists(created.path())
         && dialogue.ask(QStringLiteral("Copy Database"), QStringLiteral("File exists, replace?"), MessageIcon::Critical,
-                        DialogueButtons::YesNo)
+                        DialogueButtons::YesNoKeep)
             != DialogueAnswer::Yes) {
         abort(dialogue);
         return false;
@@ -187,7 +191,7 @@ bool createDatabaseFromTemplate(const QString& programDirectory, const DatabaseM
         + (*family == GameFamily::Arvenna ? QStringLiteral("\n Game Type = <Arvenna>")
                                           : QStringLiteral("\n Game Type = <Quorvane>"))
         + QStringLiteral("\n Game Number = ") + QString::number(*number);
-    if (dialogue.ask(QStringLiteral("Accept Copy ?"), details, MessageIcon::Critical, DialogueButtons::YesNo)
+    if (dialogue.ask(QStringLiteral("Accept Copy ?"), details, MessageIcon::Critical, DialogueButtons::YesNoKeep)
         != DialogueAnswer::Yes)
         return false;
     BusyPointer busy(dialogue);

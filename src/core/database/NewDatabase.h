@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NewDatabaseName.h"
+
 #include <QDateTime>
 #include <QString>
 #include <optional>
@@ -19,17 +21,16 @@ std::optional<GameFamily> gameFamilyOf(const QString& answer);
 // caption, upper-cased, holds "ARVENNA" or "QVR GAME"; empty when none is listed.
 QString templateDatabase(const DatabaseMenus& menus, GameFamily family);
 
-// A name that stays a file of the program directory: no path separator, no "..", not
-// the name of a maintenance work file.
-bool isPlainDatabaseName(const QString& name);
-
-// A new game database "NAME.MDB" in the program directory, built from a copy
-// of a template in a work file beside it. The game file appears only when
-// finish() has emptied the copy's game knowledge and written its identity;
-// until then (and after a failure) the work file is removed again.
+// A new game database "NAME.MDB" in the program directory (or the ".mdb"
+// file of that name in any letter case already there), built from a copy of
+// a template in a work file beside it. The game file appears only when
+// finish() has emptied the copy's game knowledge, written its identity and
+// compacted it; until then (and after a failure) the work file is removed again.
 class NewGameDatabase {
 public:
-    NewGameDatabase(const QString& programDirectory, const QString& name);
+    // The name as typed (see newDatabaseName); throws DatabaseError for a
+    // name that is not plain.
+    NewGameDatabase(const QString& programDirectory, const QString& typedName);
     ~NewGameDatabase();
     NewGameDatabase(const NewGameDatabase&) = delete;
     NewGameDatabase& operator=(const NewGameDatabase&) = delete;
@@ -39,9 +40,10 @@ public:
 
     // Copies the template to the work file; false when the copy failed.
     bool copyTemplate(const QString& templatePath);
-    // Empties the knowledge tables, writes the SETUP row and puts the copy in
-    // place of the game file (replacing one already there). Throws
-    // DatabaseError and leaves the game file as it was on failure.
+    // Empties the knowledge tables (counters start again at 1), writes the
+    // SETUP row, compacts the copy and puts it in place of the game file in
+    // one step (replacing one already there). Throws DatabaseError and leaves
+    // the game file as it was on failure.
     void finish(GameFamily family, qint16 gameNumber, const QDateTime& now = QDateTime::currentDateTime());
 
 private:
@@ -54,7 +56,9 @@ private:
 // "Create Clean Database": asks the name, the game type and the number,
 // creates the database from the template of its family and returns true.
 // Every cancelled or refused answer ends with a message and leaves no new
-// file; a database already of that name is replaced only by a finished one.
+// file; a database already of that name, in any letter case, is replaced
+// only by a finished one, and Enter answers No to both questions that may
+// replace it.
 bool createDatabaseFromTemplate(const QString& programDirectory, const DatabaseMenus& menus,
                                 UserDialogue& dialogue);
 

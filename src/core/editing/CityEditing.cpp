@@ -21,10 +21,10 @@ void deleteSkills(const EditingContext& context, qint16 provinceId)
     context.database.execute(QStringLiteral("Delete From SKILLSBYLOCAL where LOCALID = ?"), {provinceId});
 }
 
+// Only what is selected counts, never which entry was clicked last: that
+// may have been in another province's list.
 void addSkills(const EditingContext& context, qint16 provinceId, const CityFrame& frame)
 {
-    if (frame.currentSkillPosition == 0)
-        return;
     const ReferenceList& skills = context.model.lists.LocalSkill;
     RecordSet rows = context.database.openRecordSet(QStringLiteral("Select * From SKILLSBYLOCAL where LOCALID = ?"),
                                                     RecordSetType::Dynaset, {provinceId});

@@ -13,8 +13,9 @@ struct CityFrame {
     QString name;                // TxLocalName
     int typePosition = 0;        // CmbLocalType, 0 for "[None]"
     bool safeHaven = false;      // ChkSafeHeaven
-    QList<int> skillPositions;   // the selected entries of LstLocalSkill
-    int currentSkillPosition = -1; // its current entry; "[none]" (0) stores no skills
+    // The selected entries of LstLocalSkill. Its entry 0, "[none]", stands
+    // for no skill: selected alone, like no selection, it stores none.
+    QList<int> skillPositions;
 };
 
 // Stores the frame as the city of the selected cell's province (one city a

@@ -32,7 +32,7 @@ void refuseUntilEmpty(UserDialogue& dialogue, const QString& text, MessageIcon i
 
 bool confirmed(UserDialogue& dialogue, const QString& text)
 {
-    return dialogue.ask(QStringLiteral("Confirmation"), text, MessageIcon::None, DialogueButtons::OkCancel)
+    return dialogue.ask(QStringLiteral("Confirmation"), text, MessageIcon::None, DialogueButtons::OkCancelKeep)
            == DialogueAnswer::Ok;
 }
 

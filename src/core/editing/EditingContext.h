@@ -37,7 +37,8 @@ enum class CellRepaint {
 void criticalWarning(UserDialogue& dialogue, const QString& text);
 // "Confirmation" with OK only, for what must be removed first.
 void refuseUntilEmpty(UserDialogue& dialogue, const QString& text, MessageIcon icon);
-// "Confirmation" with OK and Cancel; true when the player chose OK.
+// "Confirmation" of a deletion with OK and Cancel, Cancel the default; true
+// when the player chose OK.
 bool confirmed(UserDialogue& dialogue, const QString& text);
 // A command whose writes the engine refused: what was not stored, and why.
 void reportNotStored(UserDialogue& dialogue, const QString& what, const QString& reason);

@@ -57,8 +57,13 @@ CellRepaint updateInnerLocation(const EditingContext& context, const InnerLocati
         criticalWarning(context.dialogue, QStringLiteral("Entrance Size must be a whole number from 0 to 32767"));
         return CellRepaint::None;
     }
-    bool travelTimeIsNumber = false;
-    const int travelTime = frame.travelTime.trimmed().toInt(&travelTimeIsNumber);
+    // An empty box keeps the stored travel days.
+    const bool travelTimeTyped = !frame.travelTime.trimmed().isEmpty();
+    const std::optional<qint16> travelTime = typedWholeNumber(frame.travelTime);
+    if (!travelTime || *travelTime < 0) {
+        criticalWarning(context.dialogue, QStringLiteral("Travel days must be a whole number from 0 to 32767"));
+        return CellRepaint::None;
+    }
 
     const qint64 picked = pickedId(frame);
     const QString pickedKey = QString::number(picked);
@@ -107,8 +112,8 @@ CellRepaint updateInnerLocation(const EditingContext& context, const InnerLocati
         row.setValue(QStringLiteral("LocalNumber"), frame.number);
         row.setValue(QStringLiteral("LocalNAme"), frame.name);
         row.setValue(QStringLiteral("EntranceSize"), *entranceSize);
-        if (travelTimeIsNumber)
-            row.setValue(QStringLiteral("TravelTime"), travelTime);
+        if (travelTimeTyped)
+            row.setValue(QStringLiteral("TravelTime"), *travelTime);
         row.setValue(QStringLiteral("Hidden"), frame.hidden ? 1 : 0);
         row.setValue(QStringLiteral("Closed"), frame.closed ? 1 : 0);
         row.setValue(QStringLiteral("INNERTYPEID"), type);

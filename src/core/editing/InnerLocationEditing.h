@@ -17,6 +17,8 @@ inline const QString kCityLine = QStringLiteral("City");
 // picked it changes that one; when the number typed differs the player
 // chooses between a new inner location inside it and renumbering it.
 // Nested ones cannot be picked: two levels at most. Islands only at sea.
+// Entrance size and travel days are whole numbers from 0 to 32767; empty
+// travel days keep the stored value.
 CellRepaint updateInnerLocation(const EditingContext& context, const InnerLocationFrame& frame,
                                 const QString& pickedLine);
 // Deletes the picked inner location after the player confirms; refused

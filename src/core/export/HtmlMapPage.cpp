@@ -2,6 +2,7 @@
 
 #include "model/MapModel.h"
 #include "model/ModelValues.h"
+#include "view/ProvinceInfo.h"
 
 #include <QIODevice>
 #include <utility>
@@ -21,19 +22,32 @@ const char kNbsp9[] = "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;";
 // Marks a terrain that the legend leaves out.
 const char kUnlisted[] = "#1";
 
-const char* htmlColour(qint16 terrainId)
+// A terrain's colour on the page (swamp teal, as on the program's map) and
+// whether it is too dark for the page's blue links.
+struct TerrainColour {
+    const char* html;
+    bool dark = false;
+};
+
+TerrainColour terrainColour(qint16 terrainId)
 {
     switch (terrainId) {
-    case 1: return "#008000";
-    case 2: return "#0000ff";
-    case 3: return "#0000aa";
-    case 4: return "#33FF33";
-    case 5: return "#CCCC00";
-    case 6: return "#800000";
-    case 8: return "#999999";
-    case 9: case 10: case 11: case 12: return kUnlisted;
-    default: return "";
+    case 1: return {"#008000", true};
+    case 2: return {"#0000ff", true};
+    case 3: return {"#0000aa", true};
+    case 4: return {"#33FF33"};
+    case 5: return {"#CCCC00"};
+    case 6: return {"#800000", true};
+    case 7: return {"#008080", true};
+    case 8: return {"#999999"};
+    case 9: case 10: case 11: case 12: return {kUnlisted};
+    default: return {""};
     }
+}
+
+const char* htmlColour(qint16 terrainId)
+{
+    return terrainColour(terrainId).html;
 }
 
 QByteArray twoDigits(int number)
@@ -214,7 +228,7 @@ private:
         if (linked(*province)) {
             put("<h3><a href = \"#_");
             putCode(y, x);
-            put("\">");
+            put(terrainColour(province->ProvinceTerrainID).dark ? "\" style=\"color:#FFFFFF\">" : "\">");
             putCode(y, x);
             put("</a><a NAME=\"_");
             putCode(y, x);
@@ -246,12 +260,14 @@ private:
         }
     }
 
-    // A province with a city or inner locations; with the full information,
-    // also every province the map links to.
+    // A named province with a city or inner locations; with the full
+    // information, also every province the map links to. A province without
+    // a name is grey on the map, so nothing leads to its description.
     bool described(const ClassProvincia& province) const
     {
-        return !province.ClassLocation().LocationName.isEmpty() || province.CollecInnerLocation().Count() > 0
-            || (settings_.on(ExportSettings::FullProvinceInformation) && !province.ProvinceName.isEmpty());
+        return !province.ProvinceName.isEmpty()
+            && (!province.ClassLocation().LocationName.isEmpty() || province.CollecInnerLocation().Count() > 0
+                || settings_.on(ExportSettings::FullProvinceInformation));
     }
 
     void writeDescription(const ClassProvincia& province, int y, int x)
@@ -267,11 +283,18 @@ private:
             line("\"></a></h3></TD>");
             put(ARVENNA_L("99%") ">  <prov><p>");
             put(Escaped{province.ProvinceName});
-            put("&nbsp;<a href=\"#_");
-            putCode(y, x);
-            put("Top\">[");
-            putCode(y, x);
-            put("]</a>, ");
+            // Back to the map cell only when the cell carries the anchor.
+            if (linked(province)) {
+                put("&nbsp;<a href=\"#_");
+                putCode(y, x);
+                put("Top\">[");
+                putCode(y, x);
+                put("]</a>, ");
+            } else {
+                put("&nbsp;[");
+                putCode(y, x);
+                put("], ");
+            }
             put(Escaped{terrainName(province.ProvinceTerrainID)});
             if (province.ProvinceContinentID >= 1) {
                 const ClassContinents* region = model_.Continents.find(QString::number(province.ProvinceContinentID));
@@ -308,7 +331,7 @@ private:
     }
 
     // An unknown ruler counts as none; an unknown noble or castle province
-    // leaves its names empty.
+    // leaves its names empty (the castle province's code is still known).
     void writeRuler(const ClassProvincia& province)
     {
         const ClassRuler* ruler =
@@ -319,8 +342,7 @@ private:
         }
         const ClassCharacter* noble = model_.Characters.find(ruler->RulerCastelionID);
         const ClassProvincia* castleProvince = model_.Provinces.find(provinceKey(ruler->ProvinceID));
-        const QString castleCode =
-            castleProvince ? castleProvince->ProvinceCoordY + formatTwoDigits(castleProvince->ProvinceCoordX) : QString();
+        const QString castleCode = castleProvinceCode(model_, *ruler);
         line("   <p></p>");
         line("  <ruler><p>&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;Ruled by : ",
              Escaped{noble ? noble->CharacterName : QString()}, " [", Escaped{noble ? noble->CharacterNo : QString()},

@@ -77,6 +77,24 @@ std::optional<int> surfaceRowOf(const MapModel& model, const QString& text, bool
     return row->CoordId;
 }
 
+bool setExportStart(const MapModel& model, const QString& columnText, const QString& rowText, bool acceptPosition,
+                    ExportSettings& settings)
+{
+    const std::optional<int> column = columnNumberOf(model, columnText);
+    const std::optional<int> row = surfaceRowOf(model, rowText, acceptPosition);
+    if (!column || !row)
+        return false;
+    settings.startColumn = *column;
+    settings.startRow = *row;
+    return true;
+}
+
+QString startRefusal(const MapModel& model, const QString& typed)
+{
+    return QStringLiteral("The start \"%1\" is not a column and a surface row of the map: columns %2, rows %3.")
+        .arg(typed, model.grid.ColumnRangeLabel, model.grid.RowRangeLabel);
+}
+
 void saveStartPosition(Database& database, MapModel& model, const QString& columnText, const QString& rowText)
 {
     const qint64 column =

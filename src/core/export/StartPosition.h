@@ -24,6 +24,14 @@ QString startRowText(const MapModel& model);
 std::optional<int> columnNumberOf(const MapModel& model, const QString& text);
 std::optional<int> surfaceRowOf(const MapModel& model, const QString& text, bool acceptPosition);
 
+// Starts the settings at a column and a surface row as columnNumberOf and
+// surfaceRowOf read them; false, changing nothing, when the map has no such
+// column or surface row.
+bool setExportStart(const MapModel& model, const QString& columnText, const QString& rowText, bool acceptPosition,
+                    ExportSettings& settings);
+// What the player is told when a start typed ("05,ab") is not on the map.
+QString startRefusal(const MapModel& model, const QString& typed);
+
 // Keeps a typed start position in SETTINGS ("STARTX", "STARTY") and in the
 // model: the column when its code is in CELLSX, the row when its code is in
 // CELLSY and lies on the surface. A value that is not kept leaves the start

@@ -6,7 +6,10 @@
 namespace arvenna {
 
 enum class MessageIcon { None, Critical, Question, Warning, Information };
-enum class DialogueButtons { Ok, OkCancel, YesNo };
+// The buttons of a question. Enter answers the first of them, except in
+// the "Keep" sets of questions that replace or delete, where Enter answers
+// Cancel or No so that nothing is lost by accident.
+enum class DialogueButtons { Ok, OkCancel, YesNo, OkCancelKeep, YesNoKeep };
 enum class DialogueAnswer { Ok, Cancel, Yes, No };
 
 // Every message box, question and input box of the program goes through this

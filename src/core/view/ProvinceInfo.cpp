@@ -44,7 +44,7 @@ RulerLines rulerLines(const MapModel& model, qint16 rulerId)
                 + (noble ? noble->CharacterNo : QString()) + QLatin1Char(']'),
             QStringLiteral("   in ") + ruler->CastleName + QStringLiteral(" [") + ruler->CastleNo + QLatin1Char(']'),
             QStringLiteral("     in ") + castleProvince.ProvinceName + QStringLiteral(" [")
-                + castleProvince.ProvinceCoordY + formatTwoDigits(castleProvince.ProvinceCoordX) + QLatin1Char(']')};
+                + castleProvinceCode(model, *ruler) + QLatin1Char(']')};
 }
 
 QString typeName(const MapModel& model, qint16 type)
@@ -217,6 +217,15 @@ ProvinceInfo ShowProvinceInfo(const MapModel& model, Database& database, MapCoor
                         << ruler.castleProvince << QString();
     info.LstInnerSelected = info.LstInner.isEmpty() ? -1 : 0;
     return info;
+}
+
+QString castleProvinceCode(const MapModel& model, const ClassRuler& ruler)
+{
+    const QString code = ruler.ProvinceID.trimmed();
+    if (code.isEmpty())
+        return {};
+    const ClassProvincia* province = model.Provinces.find(provinceKey(code));
+    return province ? codeOf(*province) : provinceKey(code);
 }
 
 } // namespace arvenna

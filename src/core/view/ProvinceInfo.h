@@ -9,6 +9,7 @@
 namespace arvenna {
 
 class Database;
+struct ClassRuler;
 struct MapModel;
 
 // Everything the panels of the main window show for one province, named
@@ -48,5 +49,9 @@ struct ProvinceInfo {
 // marks are drawn separately (MapPictures::markSelection). Engine failures
 // throw DatabaseError.
 ProvinceInfo ShowProvinceInfo(const MapModel& model, Database& database, MapCoord Coord);
+
+// The code of a ruler's castle province ("aa34"): the province's own when it
+// is on the map, else the code the ruler row holds (an undiscovered province).
+QString castleProvinceCode(const MapModel& model, const ClassRuler& ruler);
 
 } // namespace arvenna

@@ -26,9 +26,7 @@ constexpr int kPairs = 100;
 bool isLand(const MapModel& model, MapCoord cell)
 {
     const ClassProvincia& province = provinceAt(model, cell);
-    const QString terrain = model.TerrainsByID.Item(QString::number(province.ProvinceTerrainID)).TerrainDesc;
-    return !province.ProvinceCoordY.isEmpty() && terrain != QLatin1String("Sea Lane")
-           && terrain != QLatin1String("Great Sea");
+    return !province.ProvinceCoordY.isEmpty() && isKnownLandTerrain(model.TerrainsByID, province.ProvinceTerrainID);
 }
 
 // The land province nearest a corner along the diagonal from it.

@@ -7,12 +7,15 @@
 using namespace arvenna;
 
 namespace {
-// Plains at ab 3, ab 4; a mountain at ab 5; the great sea at ac 4, a swamp
-// at ac 5 and a sea lane at ac 6.
+// Plains at ab 3, ab 4; a mountain at ab 5 and a cloudland at ab 6; the
+// great sea at ac 4, a swamp at ac 5 and a sea lane at ac 6; at ad 5 a
+// province whose terrain word the game did not know (terrain 0); a tunnel
+// below the surface at ea 40.
 const QString kWorld = QStringLiteral(R"(
 INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES
   (1, 'Start', 3, 2, 4), (2, 'Greenvale', 4, 2, 4), (3, 'Saltwash', 4, 3, 3), (4, 'Mire', 5, 3, 7),
-  (5, 'Lane', 6, 3, 2), (6, 'Peak', 5, 2, 6);
+  (5, 'Lane', 6, 3, 2), (6, 'Peak', 5, 2, 6), (7, 'Fogfen', 5, 4, 0), (8, 'Skyfield', 6, 2, 8),
+  (9, 'Deep Way', 40, 101, 11);
 )");
 
 CliRun route(const GameFixture& game, QStringList arguments)
@@ -46,6 +49,31 @@ private slots:
         run = route(game, {QStringLiteral("ab03"), QStringLiteral("ac06"), QStringLiteral("--fastest")});
         QCOMPARE(run.status, 1);
         QCOMPARE(run.out, QStringLiteral("Travel From [ab 03]\nNo fastest route: [ac 6] is at sea.\n"));
+        // Nor on a terrain the game does not know, which would cost nothing.
+        run = route(game, {QStringLiteral("ab03"), QStringLiteral("ad05"), QStringLiteral("--fastest")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.out, QStringLiteral("Travel From [ab 03]\nNo fastest route: the terrain of [ad 5] is unknown.\n"));
+        // A world's terrain on the surface is land like any other.
+        run = route(game, {QStringLiteral("ab03"), QStringLiteral("ab06"), QStringLiteral("--fastest")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split(QLatin1Char('\n')).mid(3), (QStringList{"      to [ab 6] 7 Days (4)",
+                                                                     " Total travel days 24",
+                                                                     " Total travel days 13 (riding)", ""}));
+    }
+
+    void refusesRoutesBelowTheSurface()
+    {
+        // As travel mode: no route starts below the surface, so only the
+        // reason is given; one ending there gets the start line and why.
+        GameFixture game(kWorld);
+        for (const QStringList& kind : {QStringList(), QStringList{QStringLiteral("--fastest")}}) {
+            CliRun run = route(game, kind + QStringList{QStringLiteral("ea40"), QStringLiteral("ab03")});
+            QCOMPARE((QStringList{QString::number(run.status), run.out, run.err}),
+                     (QStringList{"1", "", "No route: [ea 40] is below the surface.\n"}));
+            run = route(game, kind + QStringList{QStringLiteral("ab03"), QStringLiteral("ea40")});
+            QCOMPARE((QStringList{QString::number(run.status), run.out, run.err}),
+                     (QStringList{"1", "Travel From [ab 03]\nNo route: [ea 40] is below the surface.\n", ""}));
+        }
     }
 
     void refusesCodesItCannotPlace()

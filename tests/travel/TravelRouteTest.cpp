@@ -3,17 +3,23 @@
 #include "MemoryMap.h"
 #include "travel/FastestRoute.h"
 #include "travel/RouteDrag.h"
+#include "travel/RoutePlanning.h"
 #include "travel/RouteStart.h"
 #include "travel/StaircaseRoute.h"
 #include "view/DisplayModes.h"
+#include "view/ParallelWorlds.h"
+#include "view/ViewCommands.h"
 
 #include <QtTest>
+#include <functional>
 
 using namespace arvenna;
 
 namespace {
 // Terrain ids of the game databases.
-constexpr qint16 kForest = 1, kSeaLane = 2, kGreatSea = 3, kPlain = 4, kMountain = 6, kSwamp = 7;
+constexpr qint16 kForest = 1, kSeaLane = 2, kGreatSea = 3, kPlain = 4, kMountain = 6, kSwamp = 7, kCloudland = 8;
+// A terrain id the game's terrain table lacks.
+constexpr qint16 kUnlisted = 42;
 
 // The game's movements: forest 8, seas 2 and 3, plain 7, mountain 10, swamp 14.
 void useGameMovements(MemoryMap& map)
@@ -24,13 +30,16 @@ void useGameMovements(MemoryMap& map)
 }
 
 // A world drawn as text: one string a row from row 1, one character a column
-// from column 0; P plain, M mountain, W swamp, F forest, S sea lane, O great
-// sea, '.' undiscovered.
+// from column 0; P plain, M mountain, W swamp, F forest, C cloudland, S sea
+// lane, O great sea, '.' undiscovered; provinces whose terrain the game does
+// not know: ? terrain 0 (a report's new terrain word), X an id the terrain
+// table lacks.
 void drawWorld(MemoryMap& map, const QStringList& rows)
 {
     useGameMovements(map);
-    const QHash<QChar, qint16> terrains{{u'P', kPlain}, {u'M', kMountain}, {u'W', kSwamp},
-                                        {u'F', kForest}, {u'S', kSeaLane}, {u'O', kGreatSea}};
+    const QHash<QChar, qint16> terrains{{u'P', kPlain},  {u'M', kMountain},  {u'W', kSwamp},
+                                        {u'F', kForest}, {u'C', kCloudland}, {u'S', kSeaLane},
+                                        {u'O', kGreatSea}, {u'?', 0},         {u'X', kUnlisted}};
     for (int y = 0; y < rows.size(); ++y) {
         for (int x = 0; x < rows.at(y).size(); ++x) {
             if (terrains.contains(rows.at(y).at(x)))
@@ -104,14 +113,14 @@ private slots:
         // Press, move, release elsewhere: the band follows, the end mark sits at its end.
         view.SelectedCoord = {1, 2};
         QCOMPARE(pressForRoute(view, map.model, ab01, true), std::optional<QString>("Travel From [ab 01]"));
-        QCOMPARE(view.route, (RouteMarks{true, QLineF(ab01, ab01), true, {}, false}));
+        QCOMPARE(view.route, (RouteMarks{true, QLineF(ab01, ab01), true, {}, false, {}}));
         QVERIFY(moveRouteEnd(view, aa03 + QPointF(20, 10)));
         RouteRelease release = releaseRoute(view, map.model, aa03, QStringLiteral("Travel From [ab 01]"), false);
         QCOMPARE(release.action, RouteRelease::Action::AppendLines);
         QCOMPARE(release.route.lines,
                  (QStringList{"      to [ab 2] 7 Days (4)", "      to [aa 2] 7 Days (4)", "      to [aa 3] 7 Days (4)",
                               " Total travel days 21", " Total travel days 12 (riding)"}));
-        QCOMPARE(view.route, (RouteMarks{false, QLineF(ab01, aa03 + QPointF(20, 10)), true, aa03 + QPointF(20, 10), true}));
+        QCOMPARE(view.route, (RouteMarks{false, QLineF(ab01, aa03 + QPointF(20, 10)), true, aa03 + QPointF(20, 10), true, {}}));
         // A later release with no route started only hides the marks.
         QCOMPARE(releaseRoute(view, map.model, aa03, QStringLiteral("Travel From [ab 01]"), false).action,
                  RouteRelease::Action::None);
@@ -132,7 +141,7 @@ private slots:
         pressForRoute(view, map.model, ab01, true);
         QCOMPARE(releaseRoute(view, map.model, QPointF(-50, 40), QStringLiteral("Travel From [ab 01]"), false).action,
                  RouteRelease::Action::None);
-        QCOMPARE(view.route, (RouteMarks{false, QLineF(ab01, ab01), false, view.route.shape10Centre, false}));
+        QCOMPARE(view.route, (RouteMarks{false, QLineF(ab01, ab01), false, view.route.shape10Centre, false, {}}));
 
         // A second press, a right press, a press below the surface, Escape and
         // a mode change each cancel a route started.
@@ -181,11 +190,11 @@ private slots:
         drawWorld(islands, {"POP", ".S.", "P.P"});
         islands.model.UndergroundRow = 2;
         const auto refusal = [&](MapCoord from, MapCoord to) { return planFastestRoute(islands.model, from, to); };
-        QCOMPARE(refusal({1, 1}, {0, 1}), (RouteLines{{"No fastest route: [aa 1] is at sea."}, false}));
-        QCOMPARE(refusal({0, 1}, {0, 2}), (RouteLines{{"No fastest route: [ab 0] is not discovered yet."}, false}));
-        QCOMPARE(refusal({0, 1}, {0, 3}), (RouteLines{{"No fastest route: [ac 0] is not on the surface map."}, false}));
+        QCOMPARE(refusal({1, 1}, {0, 1}), refusedRoute("No fastest route: [aa 1] is at sea."));
+        QCOMPARE(refusal({0, 1}, {0, 2}), refusedRoute("No fastest route: [ab 0] is not discovered yet."));
+        QCOMPARE(refusal({0, 1}, {0, 3}), refusedRoute("No fastest route: [ac 0] is not on the surface map."));
         QCOMPARE(refusal({0, 1}, {2, 1}),
-                 (RouteLines{{"No known route joins [aa 0] and [aa 2] over discovered land."}, false}));
+                 refusedRoute("No known route joins [aa 0] and [aa 2] over discovered land."));
 
         // On a flat plain every shortest route costs what the staircase does,
         // and of the many the same one is chosen every time.
@@ -196,6 +205,125 @@ private slots:
         QCOMPARE(across.lines.mid(10), PlanTravel(plain.model, {0, 1}, {5, 6}).lines.mid(10));
         QCOMPARE(across.lines.mid(10), (QStringList{" Total travel days 70", " Total travel days 40 (riding)"}));
         QCOMPARE(planFastestRoute(plain.model, {0, 1}, {5, 6}), across);
+    }
+
+    void unknownTerrainIsNeverCrossed()
+    {
+        // Provinces of unknown terrain cost nothing: a route through them
+        // would be the cheapest of all. Ends there are refused, and the way
+        // round them is taken.
+        MemoryMap map;
+        drawWorld(map, {"P?PXP",
+                        "PPPPP"});
+        const auto fastest = [&](MapCoord from, MapCoord to) { return planFastestRoute(map.model, from, to); };
+        QCOMPARE(fastest({0, 1}, {1, 1}),
+                 refusedRoute("No fastest route: the terrain of [aa 1] is unknown."));
+        QCOMPARE(fastest({3, 1}, {0, 1}),
+                 refusedRoute("No fastest route: the terrain of [aa 3] is unknown."));
+        const RouteLines round = fastest({0, 1}, {4, 1});
+        QCOMPARE(round.lines,
+                 (QStringList{"      to [ab 0] 7 Days (4)", "      to [ab 1] 7 Days (4)", "      to [ab 2] 7 Days (4)",
+                              "      to [ab 3] 7 Days (4)", "      to [ab 4] 7 Days (4)", "      to [aa 4] 7 Days (4)",
+                              " Total travel days 42", " Total travel days 24 (riding)"}));
+        QCOMPARE(round.path, (QList<MapCoord>{{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}, {4, 1}}));
+        // Without the detour there is no route at all.
+        MemoryMap cut;
+        drawWorld(cut, {"P?P"});
+        QCOMPARE(planFastestRoute(cut.model, {0, 1}, {2, 1}),
+                 refusedRoute("No known route joins [aa 0] and [aa 2] over discovered land."));
+
+        // Sea is told by the terrain id, whatever the table calls it; the
+        // worlds' terrains are land wherever they lie.
+        MemoryMap renamed;
+        drawWorld(renamed, {"PSP", "POP", "PCP"});
+        renamed.model.TerrainsByID.Item(QStringLiteral("2")).TerrainDesc = QStringLiteral("Strait");
+        renamed.model.TerrainsByID.Item(QStringLiteral("4")).TerrainDesc = QStringLiteral("Great Sea");
+        QCOMPARE(planFastestRoute(renamed.model, {1, 1}, {0, 1}).lines,
+                 QStringList{"No fastest route: [aa 1] is at sea."});
+        QCOMPARE(planFastestRoute(renamed.model, {0, 1}, {2, 1}).path,
+                 (QList<MapCoord>{{0, 2}, {0, 3}, {1, 3}, {2, 3}, {2, 2}, {2, 1}}));
+    }
+
+    void routesStayOnTheSurface()
+    {
+        // Row 3 is the first row below the surface.
+        MemoryMap map;
+        drawWorld(map, {"PP", "PP", "PP"});
+        map.model.UndergroundRow = 2;
+        for (const bool fastest : {false, true}) {
+            QCOMPARE(planRoute(map.model, {0, 1}, {1, 3}, fastest),
+                     refusedRoute("No route: [ac 1] is below the surface."));
+            QCOMPARE(planRoute(map.model, {0, 3}, {1, 1}, fastest),
+                     refusedRoute("No route: [ac 0] is below the surface."));
+            QCOMPARE(planRoute(map.model, {0, 1}, {1, 2}, fastest).lines.mid(2),
+                     (QStringList{" Total travel days 14", " Total travel days 8 (riding)"}));
+        }
+        QVERIFY(onSurface(map.model, {1, 2}));
+        QVERIFY(!onSurface(map.model, {1, 3}));
+        QVERIFY(!onSurface(map.model, {1, 0}));
+
+        // A drag ending below the surface adds the line saying why.
+        map.view.UndergroundRow = 2;
+        SetDisplayMode(map.view, kTravelMode);
+        map.view.SelectedCoord = {0, 1};
+        pressForRoute(map.view, map.model, centreOf(map.view, {0, 1}), true);
+        const RouteRelease release = releaseRoute(map.view, map.model, centreOf(map.view, {1, 3}),
+                                                  QStringLiteral("Travel From [aa 00]"), true);
+        QCOMPARE(release.action, RouteRelease::Action::AppendLines);
+        QCOMPARE(release.route, refusedRoute("No route: [ac 1] is below the surface."));
+        QCOMPARE(map.view.route.pathCells, QList<QRectF>{});
+    }
+
+    void marksShowTheFastestPathUntilTheWindowMoves()
+    {
+        MemoryMap map;
+        drawWorld(map, {"PPP", "OOP", "PPP"});
+        MapView& view = map.view;
+        SetDisplayMode(view, kTravelMode);
+        const auto route = [&](bool fastest) {
+            view.SelectedCoord = {0, 1};
+            pressForRoute(view, map.model, centreOf(view, {0, 1}), true);
+            return releaseRoute(view, map.model, centreOf(view, {0, 3}), QStringLiteral("Travel From [aa 00]"),
+                                fastest);
+        };
+        // Which figures show: the band, the ring and the path's outlines.
+        const auto shown = [&] {
+            return QList<bool>{view.route.started, view.route.line1Visible, view.route.shape10Visible,
+                               !view.route.pathCells.isEmpty()};
+        };
+        // The staircase keeps to the band and the ring; the fastest route
+        // outlines the cells it enters, 300 twips each at 30 cells a side.
+        route(false);
+        QCOMPARE(shown(), (QList<bool>{false, true, true, false}));
+        QCOMPARE(route(true).route.path, (QList<MapCoord>{{1, 1}, {2, 1}, {2, 2}, {2, 3}, {1, 3}, {0, 3}}));
+        QCOMPARE(view.route.pathCells,
+                 (QList<QRectF>{QRectF(300, 0, 300, 300), QRectF(600, 0, 300, 300), QRectF(600, 300, 300, 300),
+                                QRectF(600, 600, 300, 300), QRectF(300, 600, 300, 300), QRectF(0, 600, 300, 300)}));
+        QCOMPARE(shown(), (QList<bool>{false, true, true, true}));
+        // The next press starts afresh.
+        view.SelectedCoord = {0, 1};
+        pressForRoute(view, map.model, centreOf(view, {0, 1}), true);
+        QCOMPARE(shown(), (QList<bool>{true, true, false, false}));
+        cancelRoute(view);
+        QCOMPARE(shown(), (QList<bool>{false, false, false, false}));
+
+        // Every move or zoom of the window drops the marks: they would lie
+        // over other cells. A scroll that cannot move keeps them.
+        const std::function<ViewChange()> moves[] = {
+            [&] { return Command1Click(view, 1); },  [&] { return Command2Click(view, 1); },
+            [&] { return scrollBy(view, 5, 5); },    [&] { return MapSizeClick(view, 4); },
+            [&] { return stepZoom(view, -1); },      [&] { return MapSizeClick(view, view.CheckedZoom); },
+        };
+        for (const auto& move : moves) {
+            route(true);
+            QCOMPARE(shown(), (QList<bool>{false, true, true, true}));
+            QVERIFY(move().redrawMap);
+            QCOMPARE(shown(), (QList<bool>{false, false, false, false}));
+            placeWindow(view, 0, 0);
+        }
+        route(true);
+        QCOMPARE(Command1Click(view, 0), ViewChange{});
+        QCOMPARE(shown(), (QList<bool>{false, true, true, true}));
     }
 };
 

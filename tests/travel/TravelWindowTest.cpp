@@ -1,6 +1,7 @@
 // Travel routes and navigation driven through the window's own mouse and
 // key handlers, as a player would.
 #include "StartedProgram.h"
+#include "travel/TravelController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,8 +11,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QtTest>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 using namespace arvenna;
 
@@ -162,12 +167,105 @@ private slots:
 
         const QList<QAction*> worlds = app.window->findChild<QMenu*>(QStringLiteral("parworld"))->actions();
         QVERIFY(worlds.at(0)->isEnabled());
+        // The tunnel's row 101 is the window's eleventh: it ends at the grid's last row, 120.
         worlds.at(0)->trigger();
-        QCOMPARE((QStringList{app.origin(0), app.origin(1)}), (QStringList{"25", "100"}));
+        QCOMPARE((QStringList{app.origin(0), app.origin(1)}), (QStringList{"25", "90"}));
         worlds.at(2)->trigger();
         QCOMPARE(app.dialogue.texts(), QStringList{"No province of Hades is known yet."});
-        mouse(app.map, QEvent::MouseButtonPress, cell(15, 1));
+        mouse(app.map, QEvent::MouseButtonPress, cell(15, 11));
         QCOMPARE(app.details(), (QStringList{" Province (Tunnel) 0 Peasants", "    [ea 40] Deep Way"}));
+    }
+
+    void queuedPressAndReleaseLeaveAStartOrNothing()
+    {
+        App app;
+        app.open();
+        app.entry(QStringLiteral("mnOptions"), 1)->trigger();
+        // A quick click: press and release queued together, in the start cell
+        // and then across to another cell.
+        const auto click = [&](QPoint from, QPoint to) {
+            QCoreApplication::postEvent(app.map, new QMouseEvent(QEvent::MouseButtonPress, QPointF(from),
+                                                                 QPointF(app.map->mapToGlobal(from)), Qt::LeftButton,
+                                                                 Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(app.map, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(to),
+                                                                 QPointF(app.map->mapToGlobal(to)), Qt::LeftButton,
+                                                                 Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::sendPostedEvents();
+        };
+        click(cell(1, 2), cell(1, 2));
+        QCOMPARE(app.details(), kStartDetails.mid(0, 3));
+        const RouteMarks& marks = app.state.view.route;
+        QCOMPARE((QList<bool>{marks.started, marks.line1Visible, marks.shape10Visible}), (QList<bool>{false, false, false}));
+        click(cell(1, 2), cell(2, 2));
+        QCOMPARE(app.details(), kStartDetails + QStringList({"      to [ab 2] 7 Days (4)", " Total travel days 7",
+                                                             " Total travel days 4 (riding)"}));
+
+        // Wherever the press lets pending events run, the release queued
+        // behind it must find the start line: a controller whose dialogue
+        // runs the release there, with the details list as plain lines.
+        struct RunsPending : ScriptedDialogue {
+            std::function<void()> pending;
+            void letEventsRun() override
+            {
+                if (const std::function<void()> run = std::exchange(pending, {}))
+                    run();
+            }
+        } dialogue;
+        TravelController travel(app.state, dialogue);
+        QStringList list;
+        int selected = -1;
+        connect(&travel, &TravelController::provinceInfoRequested, &travel, [&] {
+            list = {QStringLiteral("details")};
+            selected = -1;
+        });
+        connect(&travel, &TravelController::detailLinesAdded, &travel, [&](const QStringList& lines, bool selectLast) {
+            list << lines;
+            if (selectLast)
+                selected = int(list.size()) - 1;
+        });
+        connect(&travel, &TravelController::lastDetailLineRemoved, &travel, [&] { list.removeLast(); });
+        const auto twips = [](QPoint pixel) { return QPointF(pixel - QPoint(17, 17)) * 15; };
+        for (const QPoint end : {cell(1, 2), cell(2, 2)}) {
+            dialogue.pending = [&] { travel.releaseOnMap(twips(end), list.value(selected)); };
+            travel.pressOnMap(twips(cell(1, 2)), Qt::LeftButton);
+            if (dialogue.pending) // the press let nothing run: the release comes after it
+                dialogue.letEventsRun();
+        }
+        QCOMPARE(list, (QStringList{"details", "", "Travel From [ab 01]", "      to [ab 2] 7 Days (4)",
+                                    " Total travel days 7", " Total travel days 4 (riding)"}));
+        QCOMPARE((QList<bool>{marks.started, marks.line1Visible, marks.shape10Visible}), (QList<bool>{false, true, true}));
+    }
+
+    void routeMarksGoWhenTheWindowMoves()
+    {
+        App app;
+        app.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+        app.open();
+        app.entry(QStringLiteral("mnOptions"), 1)->trigger();
+        app.entry(QStringLiteral("fastRoute"))->trigger();
+        drag(app.map, cell(1, 2), cell(3, 1));
+        QCOMPARE(app.state.view.route.pathCells.size(), 3);
+        const QStringList route = app.details();
+        QCOMPARE(route.size(), 9);
+
+        // The arrow button moves the window: the marks go, the lines stay.
+        app.all<QToolButton>(QStringLiteral("Command1")).at(1)->click();
+        QCOMPARE(app.origin(0), QStringLiteral("1"));
+        QCOMPARE(app.state.view.route, (RouteMarks{false, app.state.view.route.Line1, false,
+                                                   app.state.view.route.shape10Centre, false, {}}));
+        QCOMPARE(app.details(), route);
+
+        // A long route's totals are scrolled into view.
+        app.entry(QStringLiteral("fastRoute"))->trigger();
+        drag(app.map, cell(0, 2), cell(29, 30));
+        QListWidget* list = app.list();
+        QCOMPARE(list->count(), 3 + 1 + 57 + 2);
+        QVERIFY(list->verticalScrollBar()->maximum() > 0);
+        QCOMPARE(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum());
+        QCOMPARE(list->currentRow(), 3); // the start line stays selected
+        app.dialogue.answers.enqueue(DialogueAnswer::Ok);
+        app.window->close();
     }
 
     void centredWhenFirstShown()

@@ -1,9 +1,13 @@
-// Moving the map window: the frame dragged on the overview and the jumps to
-// the parallel worlds below the surface rows.
+// Moving the map window: the frame dragged on the overview, the jumps to
+// the parallel worlds and the scrolling down to the grid's last row.
 #include "MemoryMap.h"
+#include "TestHome.h"
+#include "view/GameOpening.h"
+#include "view/OpenedGame.h"
 #include "view/OverviewDrag.h"
 #include "view/ParallelWorlds.h"
 
+#include <QProcess>
 #include <QtTest>
 
 using namespace arvenna;
@@ -97,32 +101,111 @@ private slots:
         map.addProvince(40, 105, QStringLiteral("Deep Way"), 11);
         map.addProvince(12, 103, QStringLiteral("Old Shaft"), 11);
         map.addProvince(80, 110, QStringLiteral("Skyhold"), 8);
-        map.addProvince(5, 5, QStringLiteral("High Meadow"), 8); // on the surface: not the world's
+        map.addProvince(5, 5, QStringLiteral("High Meadow"), 8); // the world's terrain on the surface
+        map.addProvince(70, 119, QStringLiteral("Ash Gate"), 9);
         map.addProvince(7, 112, QStringLiteral("Glade"), 10);
         addOtherWorlds(map);
         MapView& view = map.view;
         QCOMPARE(view.GridRowCount, 120);
+        const auto origin = [&view] { return QList<int>{view.X0, view.Y0}; };
 
+        // Near the grid's end the window stops at its last full place.
         QCOMPARE(showParallelWorld(view, map.model, 0).change, (ViewChange{true, true, true}));
-        QCOMPARE((QList<int>{view.X0, view.Y0}), (QList<int>{0, 102}));
-        // Presses there find the world's provinces; the window may scroll back up.
-        QCOMPARE(view.coordAt({12 * 300 + 1, 1}), (std::optional<MapCoord>(MapCoord{12, 103})));
+        QCOMPARE(origin(), (QList<int>{0, 90}));
+        // Presses there find the world's provinces; the arrows go back and
+        // forth by the same steps.
+        QCOMPARE(view.coordAt({12 * 300 + 1, 12 * 300 + 1}), (std::optional<MapCoord>(MapCoord{12, 103})));
         QCOMPARE(Command2Click(view, 1), ViewChange{});
         QCOMPARE(Command2Click(view, 0), (ViewChange{true, true, true}));
-        QCOMPARE(view.Y0, 101);
+        QCOMPARE(view.Y0, 89);
+        QCOMPARE(Command2Click(view, 1), (ViewChange{true, true, true}));
+        QCOMPARE(view.Y0, 90);
 
-        // A world's province outside the columns shown brings its column in.
+        // The first row holding the world's terrain may be a surface row.
         QVERIFY(showParallelWorld(view, map.model, 1).message.isEmpty());
-        QCOMPARE((QList<int>{view.X0, view.Y0}), (QList<int>{65, 109}));
-
-        // No Hades province known, and a game whose terrain list lacks Faery.
-        for (int world : {2, 3}) {
-            const WorldJump jump = showParallelWorld(view, map.model, world);
-            QCOMPARE(jump.change, ViewChange{});
-            QCOMPARE(jump.message, QStringLiteral("No province of %1 is known yet.").arg(parallelWorlds()[world].name));
-            QCOMPARE((QList<int>{view.X0, view.Y0}), (QList<int>{65, 109}));
+        QCOMPARE(origin(), (QList<int>{0, 4}));
+        // A world's province outside the columns shown brings its column in;
+        // at every zoom the window ends at the grid's last row, that province's.
+        const QList<QList<int>> hades{{0, 20}, {0, 45}, {45, 70}, {55, 90}, {63, 105}};
+        for (int zoom = 0; zoom < 5; ++zoom) {
+            MapSizeClick(view, zoom);
+            showParallelWorld(view, map.model, 2);
+            QCOMPARE(origin(), hades.at(zoom));
+            QCOMPARE(view.YEnd(), 120);
         }
+
+        // A game whose terrain list lacks Faery knows none of its provinces.
+        const WorldJump jump = showParallelWorld(view, map.model, 3);
+        QCOMPARE(jump.change, ViewChange{});
+        QCOMPARE(jump.message, QStringLiteral("No province of Faery is known yet."));
+        QCOMPARE(origin(), hades.at(4));
         QCOMPARE(showParallelWorld(view, map.model, 4).change, ViewChange{});
+        MemoryMap empty;
+        addOtherWorlds(empty);
+        QCOMPARE(showParallelWorld(empty.view, empty.model, 2).message,
+                 QStringLiteral("No province of Hades is known yet."));
+    }
+
+    void everyRowIsReachedAtEveryZoom()
+    {
+        MemoryMap map;
+        addOtherWorlds(map);
+        MapView& view = map.view;
+        // The rows the window starts at while Page Down moves it a screen at a time.
+        const QList<QList<int>> pages{{20}, {45}, {50, 70}, {30, 60, 90}, {15, 30, 45, 60, 75, 90, 105}};
+        for (int zoom = 0; zoom < 5; ++zoom) {
+            MapSizeClick(view, zoom);
+            placeWindow(view, 0, 0);
+            const int last = 120 - kZoomCells[std::size_t(zoom)];
+            // Down arrows to the end, its last row at the bottom of the map, then back up.
+            int down = 0;
+            while (Command2Click(view, 1).redrawMap)
+                ++down;
+            const int lastShown = view.Y0;
+            const std::optional<MapCoord> bottom = view.coordAt({1, view.MapHeight - 1});
+            int up = 0;
+            while (Command2Click(view, 0).redrawMap)
+                ++up;
+            QCOMPARE((QList<int>{down, lastShown, int(bottom.value_or(MapCoord{}).Y), up, view.Y0}),
+                     (QList<int>{last, last, 120, last, 0}));
+
+            QList<int> starts;
+            while (scrollBy(view, 0, view.YCells).redrawMap)
+                starts << view.Y0;
+            QCOMPARE(starts, pages.at(zoom));
+            starts.clear();
+            while (scrollBy(view, 0, -view.YCells).redrawMap)
+                starts << view.Y0;
+            QCOMPARE(starts.value(starts.size() - 1, -1), 0);
+        }
+    }
+
+    void worldsOfTheSyntheticWorld()
+    {
+        // The generated full world: Cloudland patches on the surface only,
+        // Hades, Faery and tunnels in rows 101 to 104.
+        const TestHome home;
+        const QString path = home.file(QStringLiteral("World.mdb"));
+        QCOMPARE(QProcess::execute(QStringLiteral(ARVENNA_MAKE_WORLD), {path}), 0);
+        OpenedGame game;
+        auto& [session, model, view] = game;
+        QCOMPARE(openGame(path, session, model, view), GameSession::OpenResult::Opened);
+        QCOMPARE(view.GridRowCount, 120);
+        for (int world = 0; world < 4; ++world) {
+            // The database's own answer: the lowest row of the world's terrain.
+            const qint16 terrain = model.TerrainsByDesc.Item(parallelWorlds()[std::size_t(world)].terrain).TerrainId;
+            const QStringList first =
+                queryRows(path, QStringLiteral("SELECT MIN(YORD) FROM PROVINCIAS WHERE TERRAINID = %1").arg(terrain));
+            const int row = first.value(0).toInt();
+            QVERIFY2(row > 0, qPrintable(first.join(u',')));
+            for (int zoom = 0; zoom < 5; ++zoom) {
+                MapSizeClick(view, zoom);
+                QCOMPARE(showParallelWorld(view, model, world).message, QString());
+                // The row on top, or as near as the grid's end allows; never a row past it.
+                QCOMPARE(view.Y0, std::min(row - 1, 120 - view.YCells));
+                QVERIFY(view.YEnd() <= 120);
+            }
+        }
     }
 };
 

@@ -9,6 +9,7 @@
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
 #include "travel/TravelController.h"
+#include "view/MapWindowWidget.h"
 #include "view/ViewController.h"
 
 namespace arvenna {
@@ -58,6 +59,8 @@ void connectViewCommands(MainWindow& window, ViewController& view)
     QObject::connect(&window, &MainWindow::overviewMoved, &view, &ViewController::moveOnOverview);
     QObject::connect(&window, &MainWindow::overviewReleased, &view, &ViewController::releaseOnOverview);
     QObject::connect(&window, &MainWindow::parallelWorldChosen, &view, &ViewController::showParallelWorld);
+    if (auto* map = window.findChild<MapWindowWidget*>(QStringLiteral("Picture1a")))
+        view.followKeys(*map);
 }
 
 void connectTravelCommands(MainWindow& window, ViewController& view, TravelController& travel)

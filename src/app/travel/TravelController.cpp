@@ -22,11 +22,15 @@ void TravelController::pressOnMap(QPointF twips, Qt::MouseButton button)
         return;
     BusyPointer busy(dialogue_);
     view.SelectedCoord = *coord;
-    if (const std::optional<QString> startLine = pressForRoute(view, state_.model, twips, button == Qt::LeftButton)) {
+    const bool left = button == Qt::LeftButton;
+    // The details are refreshed before the route starts: a message shown
+    // there lets pending events run, and a release queued behind this press
+    // then finds no route started. From the start on nothing runs until the
+    // start line is written, so a queued release always finds it.
+    if (pressStartsRoute(view, left))
         emit provinceInfoRequested(false);
-        dialogue_.letEventsRun();
+    if (const std::optional<QString> startLine = pressForRoute(view, state_.model, twips, left))
         emit detailLinesAdded({QString(), *startLine}, true);
-    }
     emit viewChanged(view);
 }
 

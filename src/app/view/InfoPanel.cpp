@@ -2,6 +2,7 @@
 
 #include "view/ProvinceInfo.h"
 
+#include <QAbstractItemModel>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +24,13 @@ InfoPanel::InfoPanel(QWidget* parent)
     Text4->setObjectName(QStringLiteral("Text4"));
     Text4->setReadOnly(true);
 
+    // Lines added after the province's details (a route's) are scrolled to,
+    // so that its totals show however long the route.
+    connect(LstShowDet->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        if (!fillingDetails_)
+            LstShowDet->scrollToBottom();
+    });
+
     auto* region = new QFormLayout;
     region->addRow(QStringLiteral("Region:"), Text4);
     auto* layout = new QVBoxLayout(page);
@@ -34,8 +42,10 @@ InfoPanel::InfoPanel(QWidget* parent)
 
 void InfoPanel::showProvince(const ProvinceInfo& info)
 {
+    fillingDetails_ = true;
     LstShowDet->clear();
     LstShowDet->addItems(info.LstShowDet);
+    fillingDetails_ = false;
     Text4->setText(info.Text4);
 }
 

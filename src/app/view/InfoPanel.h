@@ -18,6 +18,9 @@ public:
 
     QListWidget* LstShowDet;
     QLineEdit* Text4;
+
+private:
+    bool fillingDetails_ = false;
 };
 
 } // namespace arvenna

@@ -20,7 +20,8 @@ MapWindowWidget::MapWindowWidget(const MapPictures& pictures, QWidget* parent)
     const QPoint corner = MapPictures::mapOrigin() + QPoint(pictures_.map.width(), pictures_.map.height());
     setFixedSize(corner.x(), corner.y());
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    // Moving around by keyboard: the map takes the focus by click or Tab.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 namespace {
@@ -28,6 +29,19 @@ QPointF onMap(const QMouseEvent* event)
 {
     return (event->position() - QPointF(MapPictures::mapOrigin())) * kTwipsPerPixel;
 }
+
+// The keys that move the map window: by cells, or by screens of cells.
+struct KeyMove {
+    int key;
+    int columns;
+    int rows;
+    bool screens;
+};
+constexpr KeyMove kKeyMoves[] = {
+    {Qt::Key_Left, -1, 0, false},   {Qt::Key_Right, 1, 0, false}, {Qt::Key_Up, 0, -1, false},
+    {Qt::Key_Down, 0, 1, false},    {Qt::Key_PageUp, 0, -1, true}, {Qt::Key_PageDown, 0, 1, true},
+    {Qt::Key_Home, -1, 0, true},    {Qt::Key_End, 1, 0, true},
+};
 } // namespace
 
 void MapWindowWidget::setPlaceholder(const QString& text)
@@ -65,15 +79,19 @@ void MapWindowWidget::paintEvent(QPaintEvent* event)
     painter.setClipRect(QRect(MapPictures::mapOrigin(), pictures_.map.size()));
     painter.translate(MapPictures::mapOrigin());
     painter.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
-    if (marks_.line1Visible) {
-        painter.setPen(QPen(toQColor(paletteColour(12)), 2 * kTwipsPerPixel));
-        painter.drawLine(marks_.Line1);
+    // Every figure of the route in the same red, two pixels wide.
+    painter.setPen(QPen(toQColor(paletteColour(12)), 2 * kTwipsPerPixel));
+    painter.setBrush(Qt::NoBrush);
+    for (const QRectF& cell : marks_.pathCells) {
+        // Inside the cell's black outline, so that neighbours stay apart.
+        const double inset = 2 * kTwipsPerPixel;
+        painter.drawRect(cell.adjusted(inset, inset, -inset, -inset));
     }
+    if (marks_.line1Visible)
+        painter.drawLine(marks_.Line1);
     if (marks_.shape10Visible) {
-        // A small red ring round the end of the route.
+        // A small ring round the end of the route.
         const double radius = 5 * kTwipsPerPixel;
-        painter.setPen(QPen(toQColor(paletteColour(12)), 2 * kTwipsPerPixel));
-        painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(marks_.shape10Centre, radius, radius);
     }
     painter.resetTransform();
@@ -102,9 +120,25 @@ void MapWindowWidget::mouseReleaseEvent(QMouseEvent* event)
     emit mapReleased(onMap(event));
 }
 
+// The arrows move the window like the scroll buttons, Page Up and Down a
+// screen of rows, Home and End a screen of columns; + and - step the zoom.
 void MapWindowWidget::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape)
+    const int key = event->key();
+    for (const KeyMove& move : kKeyMoves) {
+        if (move.key != key)
+            continue;
+        if (move.screens)
+            emit screenScrollRequested(move.columns, move.rows);
+        else
+            emit scrollRequested(move.columns, move.rows);
+        return;
+    }
+    if (key == Qt::Key_Plus || key == Qt::Key_Equal) // + without Shift on many keyboards
+        emit zoomStepRequested(1);
+    else if (key == Qt::Key_Minus)
+        emit zoomStepRequested(-1);
+    else if (key == Qt::Key_Escape)
         emit escapePressed();
     else
         QWidget::keyPressEvent(event);

@@ -10,7 +10,8 @@ namespace arvenna {
 struct MapPictures;
 
 // The map window: the map picture with its column ruler above and its row
-// ruler to the left, copied from the retained pictures.
+// ruler to the left, copied from the retained pictures, and the keys that
+// move it.
 class MapWindowWidget : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,11 @@ signals:
     void mapMoved(QPointF twips);
     void mapReleased(QPointF twips);
     void escapePressed();
+    // Keys that move the window: by cells, by screens (a screen is the
+    // cells shown), and the zoom by entries of the zoom menu (1 closer).
+    void scrollRequested(int columns, int rows);
+    void screenScrollRequested(int columns, int rows);
+    void zoomStepRequested(int step);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,5 +1,6 @@
 #include "ViewController.h"
 
+#include "MapWindowWidget.h"
 #include "database/DatabaseError.h"
 #include "shell/AppState.h"
 #include "shell/UserDialogue.h"
@@ -50,14 +51,44 @@ void ViewController::scroll(bool columns, int index)
     apply(columns ? Command1Click(state_.view, index) : Command2Click(state_.view, index));
 }
 
+void ViewController::scrollCells(int columns, int rows)
+{
+    apply(scrollBy(state_.view, columns, rows));
+}
+
+void ViewController::scrollScreens(int columns, int rows)
+{
+    apply(scrollBy(state_.view, columns * state_.view.XCells, rows * state_.view.YCells));
+}
+
+void ViewController::stepZoom(int step)
+{
+    apply(arvenna::stepZoom(state_.view, step));
+}
+
+void ViewController::followKeys(MapWindowWidget& map)
+{
+    connect(&map, &MapWindowWidget::scrollRequested, this, &ViewController::scrollCells);
+    connect(&map, &MapWindowWidget::screenScrollRequested, this, &ViewController::scrollScreens);
+    connect(&map, &MapWindowWidget::zoomStepRequested, this, &ViewController::stepZoom);
+}
+
 void ViewController::apply(const ViewChange& change)
 {
     if (change.redrawMap)
         redraw(change.rebuildRulers);
     else
         showView();
-    if (change.refreshPanel)
+    if (!change.refreshPanel)
+        return;
+    if (state_.view.CheckedMode != kTravelMode) {
         showProvinceInfo(true);
+        return;
+    }
+    // In travel mode the details list holds the route's lines: they stay,
+    // only the selection is marked again on the redrawn map.
+    state_.pictures.markSelection(state_.model, state_.view, state_.view.SelectedCoord, true);
+    showView();
 }
 
 void ViewController::redraw(bool rulers)

@@ -12,10 +12,12 @@ namespace arvenna {
 
 struct AppState;
 struct ViewChange;
+class MapWindowWidget;
 class UserDialogue;
 
-// The map view's commands: display modes, zoom, scrolling, selecting a
-// province on the map and the city skills of the details list. What the
+// The map view's commands: display modes, zoom, scrolling by buttons and
+// keys, selecting a province on the map and the city skills of the details
+// list. What the
 // window shows follows its signals.
 class ViewController : public QObject {
     Q_OBJECT
@@ -30,6 +32,11 @@ public:
     void setDisplayMode(int index);
     void zoom(int index);
     void scroll(bool columns, int index);
+    // The keys of the map window: moves by cells or by screens, zoom steps.
+    void scrollCells(int columns, int rows);
+    void scrollScreens(int columns, int rows);
+    void stepZoom(int step);
+    void followKeys(MapWindowWidget& map);
     void pressOnMap(QPointF twips, Qt::MouseButton button);
     // Dragging the frame on the overview moves the map window.
     void pressOnOverview(QPointF twips, Qt::MouseButton button);

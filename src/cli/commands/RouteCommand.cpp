@@ -1,9 +1,8 @@
 #include "CliCommand.h"
 #include "CommandGame.h"
-#include "view/OpenedGame.h"
-#include "travel/FastestRoute.h"
 #include "travel/RouteLines.h"
-#include "travel/StaircaseRoute.h"
+#include "travel/RoutePlanning.h"
+#include "view/OpenedGame.h"
 #include "view/ProvinceLookup.h"
 
 #include <QCommandLineParser>
@@ -46,9 +45,13 @@ int runRouteCommand(const QStringList& arguments)
                              .arg(codes.at(0), codes.at(1)));
             return int(kExitFailure);
         }
-        const RouteLines route = parser.isSet(QStringLiteral("fastest"))
-                                     ? planFastestRoute(model, *ends[0], *ends[1])
-                                     : PlanTravel(model, *ends[0], *ends[1]);
+        // Travel mode starts no route below the surface: nothing is printed
+        // then but why. An end there gives the start line and why.
+        if (!onSurface(model, *ends[0])) {
+            printMessage(belowSurfaceLine(model, *ends[0]));
+            return int(kExitFailure);
+        }
+        const RouteLines route = planRoute(model, *ends[0], *ends[1], parser.isSet(QStringLiteral("fastest")));
         printLine(travelStartLine(model, *ends[0]));
         for (const QString& line : route.lines)
             printLine(line);

@@ -47,4 +47,14 @@ void CollectTerrain::Init(Database& database, bool ByString)
     *this = std::move(filled);
 }
 
+bool isSeaTerrain(qint16 terrainId)
+{
+    return terrainId == kSeaLaneTerrain || terrainId == kGreatSeaTerrain;
+}
+
+bool isKnownLandTerrain(const CollectTerrain& terrainsById, qint16 terrainId)
+{
+    return terrainId != 0 && !isSeaTerrain(terrainId) && terrainsById.find(QString::number(terrainId)) != nullptr;
+}
+
 } // namespace arvenna

@@ -37,4 +37,14 @@ public:
     qint16 Underground = 0;
 };
 
+// The sea terrains of the game databases: Sea Lane and Great Sea. Sea is told
+// by these ids alone, whatever the rows' descriptions say.
+inline constexpr qint16 kSeaLaneTerrain = 2;
+inline constexpr qint16 kGreatSeaTerrain = 3;
+bool isSeaTerrain(qint16 terrainId);
+// A terrain the game's terrain table lists and that is not a sea: land that
+// can be crossed on foot. Terrain 0 (undiscovered, or a report's terrain word
+// the table lacks) is none. terrainsById is the collection keyed by id.
+bool isKnownLandTerrain(const CollectTerrain& terrainsById, qint16 terrainId);
+
 } // namespace arvenna

@@ -15,12 +15,6 @@ namespace arvenna {
 namespace {
 constexpr double kBlocked = -1;
 
-bool isSeaTerrain(const QString& description)
-{
-    return description.compare(QLatin1String("Sea Lane"), Qt::CaseInsensitive) == 0
-           || description.compare(QLatin1String("Great Sea"), Qt::CaseInsensitive) == 0;
-}
-
 // The surface grid with the cost of entering each cell, kBlocked where the
 // route may not go. Only the provinces the model holds are visited.
 class CostGrid {
@@ -48,13 +42,13 @@ public:
             const int column = province.ProvinceCoordX.toInt(&numeric);
             if (!numeric || !contains(column, row))
                 continue;
-            auto known = costByTerrain.constFind(province.ProvinceTerrainID);
+            const qint16 terrain = province.ProvinceTerrainID;
+            auto known = costByTerrain.constFind(terrain);
             if (known == costByTerrain.constEnd()) {
-                const ClassTerrain& terrain = model.TerrainsByID.Item(QString::number(province.ProvinceTerrainID));
-                known = costByTerrain.insert(province.ProvinceTerrainID,
-                                             isSeaTerrain(terrain.TerrainDesc)
-                                                 ? kBlocked
-                                                 : std::max(0.0, double(terrain.TerrainMovement)));
+                const double movement = model.TerrainsByID.Item(QString::number(terrain)).TerrainMovement;
+                known = costByTerrain.insert(terrain, isKnownLandTerrain(model.TerrainsByID, terrain)
+                                                          ? std::max(0.0, movement)
+                                                          : kBlocked);
             }
             costs_[std::size_t(index(column, row))] = *known;
         }
@@ -73,11 +67,6 @@ private:
     std::vector<double> costs_;
 };
 
-RouteLines refused(const QString& line)
-{
-    return {{line}, false};
-}
-
 // Why the route cannot begin or end in that cell, or nothing when it can.
 QString unusableEnd(const MapModel& model, const CostGrid& grid, MapCoord cell)
 {
@@ -88,8 +77,10 @@ QString unusableEnd(const MapModel& model, const CostGrid& grid, MapCoord cell)
     const ClassProvincia& province = provinceAt(model, cell);
     if (province.ProvinceCoordY.isEmpty())
         return QStringLiteral("No fastest route: %1 is not discovered yet.").arg(place);
-    if (grid.cost(grid.index(int(cell.X), int(cell.Y))) == kBlocked)
+    if (isSeaTerrain(province.ProvinceTerrainID))
         return QStringLiteral("No fastest route: %1 is at sea.").arg(place);
+    if (grid.cost(grid.index(int(cell.X), int(cell.Y))) == kBlocked)
+        return QStringLiteral("No fastest route: the terrain of %1 is unknown.").arg(place);
     return {};
 }
 } // namespace
@@ -99,7 +90,7 @@ RouteLines planFastestRoute(const MapModel& model, MapCoord start, MapCoord end)
     const CostGrid grid(model);
     for (const MapCoord cell : {start, end}) {
         if (const QString why = unusableEnd(model, grid, cell); !why.isEmpty())
-            return refused(why);
+            return refusedRoute(why);
     }
     const int from = grid.index(int(start.X), int(start.Y));
     const int to = grid.index(int(end.X), int(end.Y));
@@ -138,7 +129,7 @@ RouteLines planFastestRoute(const MapModel& model, MapCoord start, MapCoord end)
         }
     }
     if (previous[std::size_t(to)] < 0)
-        return refused(QStringLiteral("No known route joins [%1 %2] and [%3 %4] over discovered land.")
+        return refusedRoute(QStringLiteral("No known route joins [%1 %2] and [%3 %4] over discovered land.")
                            .arg(rowCode(model, int(start.Y)))
                            .arg(int(start.X))
                            .arg(rowCode(model, int(end.Y)))

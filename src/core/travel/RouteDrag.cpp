@@ -1,21 +1,25 @@
 #include "RouteDrag.h"
 
-#include "FastestRoute.h"
+#include "RoutePlanning.h"
 #include "RouteStart.h"
-#include "StaircaseRoute.h"
 #include "view/MapView.h"
 
 namespace arvenna {
 
+bool pressStartsRoute(const MapView& view, bool leftButton)
+{
+    return !view.route.started && leftButton && view.SelectedCoord.Y <= view.UndergroundRow;
+}
+
 std::optional<QString> pressForRoute(MapView& view, const MapModel& model, QPointF twips, bool leftButton)
 {
     RouteMarks& marks = view.route;
-    if (marks.started || !leftButton || view.SelectedCoord.Y > view.UndergroundRow) {
+    if (!pressStartsRoute(view, leftButton)) {
         cancelRoute(view);
         return std::nullopt;
     }
+    marks.hide();
     marks.started = true;
-    marks.shape10Visible = false;
     marks.Line1 = QLineF(twips, twips);
     marks.line1Visible = true;
     return travelStartLine(model, view.SelectedCoord);
@@ -52,15 +56,18 @@ RouteRelease releaseRoute(MapView& view, const MapModel& model, QPointF twips, c
         cancelRoute(view);
         return {RouteRelease::Action::RemoveStartLine, {}};
     }
-    return {RouteRelease::Action::AppendLines,
-            fastest ? planFastestRoute(model, *start, *end) : PlanTravel(model, *start, *end)};
+    RouteLines route = planRoute(model, *start, *end, fastest);
+    // A fastest route seldom follows the band: its cells show the way.
+    if (fastest) {
+        for (const MapCoord cell : route.path)
+            marks.pathCells << view.cellRect(cell);
+    }
+    return {RouteRelease::Action::AppendLines, route};
 }
 
 void cancelRoute(MapView& view)
 {
-    view.route.started = false;
-    view.route.line1Visible = false;
-    view.route.shape10Visible = false;
+    view.route.hide();
 }
 
 } // namespace arvenna

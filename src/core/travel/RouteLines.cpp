@@ -14,6 +14,11 @@ QString wholeNumber(double value)
 }
 } // namespace
 
+RouteLines refusedRoute(const QString& why)
+{
+    return {{why}, false, {}};
+}
+
 QString travelStartLine(const MapModel& model, MapCoord start)
 {
     return QStringLiteral("Travel From [") + rowCode(model, int(start.Y)) + QLatin1Char(' ')
@@ -36,13 +41,14 @@ void RouteTally::enter(int column, int row)
     // The foot total is a whole number after every step; halves go to the even neighbour.
     onFoot_ = std::nearbyint(onFoot_ + movement);
     riding_ += riding;
+    path_ << MapCoord{double(column), double(row)};
 }
 
 RouteLines RouteTally::finish()
 {
     lines_ << QStringLiteral(" Total travel days ") + wholeNumber(onFoot_)
            << QStringLiteral(" Total travel days ") + wholeNumber(riding_) + QStringLiteral(" (riding)");
-    return {lines_, true};
+    return {lines_, true, path_};
 }
 
 } // namespace arvenna

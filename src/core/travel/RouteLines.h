@@ -2,6 +2,7 @@
 
 #include "view/MapCoord.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -10,13 +11,18 @@ namespace arvenna {
 struct MapModel;
 
 // The lines a route adds to the details list after its start line.
-// found is false when no route was planned; lines then say why.
+// found is false when no route was planned; lines then say why. path holds
+// the cells entered, in order.
 struct RouteLines {
     QStringList lines;
     bool found = true;
+    QList<MapCoord> path;
 
     bool operator==(const RouteLines&) const = default;
 };
+
+// No route: the one line saying why.
+RouteLines refusedRoute(const QString& why);
 
 // "Travel From [ab 07]": the row code and the column with two digits.
 QString travelStartLine(const MapModel& model, MapCoord start);
@@ -33,6 +39,7 @@ public:
 private:
     const MapModel& model_;
     QStringList lines_;
+    QList<MapCoord> path_;
     // Whole days, kept as doubles so that no terrain value can overflow them.
     double onFoot_ = 0;
     double riding_ = 0;

@@ -153,8 +153,7 @@ void MapRenderer::paintCell(TwipCanvas& canvas, MapCoord Coord, const ClassProvi
         figure(false, at(7, 2), at(10, 5), kBlack);
     }
     const ClassLocation& city = Province.ClassLocation();
-    const qint16 terrain = Province.ProvinceTerrainID;
-    if (terrain != 2 && terrain != 3
+    if (!isSeaTerrain(Province.ProvinceTerrainID)
         && (Province.CollecInnerLocation().Count() > 0 || city.CollecInnerLocation().Count() > 0))
         figure(false, at(2, 7), at(5, 9), kBlack);
     if (city.LocationName.isEmpty())

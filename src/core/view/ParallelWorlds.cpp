@@ -3,13 +3,13 @@
 #include "MapView.h"
 #include "model/MapModel.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace arvenna {
 
 namespace {
-// The first province below the surface with the terrain: lowest row, then lowest column.
+// The first province of the terrain, on the surface or below: lowest row,
+// then lowest column. A world's terrain is found on surface rows too.
 std::optional<MapCoord> firstProvinceOf(const MapModel& model, const QString& terrain)
 {
     const ClassTerrain* wanted = model.TerrainsByDesc.find(terrain);
@@ -22,7 +22,7 @@ std::optional<MapCoord> firstProvinceOf(const MapModel& model, const QString& te
         const ClassCoordinates* row = model.YCoordsByCode.find(province.ProvinceCoordY);
         bool numeric = false;
         const int column = province.ProvinceCoordX.toInt(&numeric);
-        if (!row || !numeric || row->CoordId <= model.UndergroundRow)
+        if (!row || !numeric)
             continue;
         const MapCoord place{double(column), double(row->CoordId)};
         if (!first || place.Y < first->Y || (place.Y == first->Y && place.X < first->X))
@@ -51,11 +51,11 @@ WorldJump showParallelWorld(MapView& view, const MapModel& model, int Index)
     const std::optional<MapCoord> first = firstProvinceOf(model, world.terrain);
     if (!first)
         return {{}, QStringLiteral("No province of %1 is known yet.").arg(world.name)};
-    view.Y0 = int(first->Y) - 1;
     const int column = int(first->X);
-    if (column < view.X0 || column >= view.XEnd())
-        view.X0 = std::clamp(column - view.XCells / 2, 0, std::max(0, view.ColumnCount - view.XCells));
-    placeFrame(view); // below the overview, which shows the surface only
+    const bool inView = column >= view.X0 && column < view.XEnd();
+    // Near the grid's last rows the window stops at the last one; the world's row is then further down.
+    placeWindow(view, inView ? view.X0 : column - view.XCells / 2, int(first->Y) - 1);
+    view.route.hide();
     return {{true, true, true}, {}};
 }
 

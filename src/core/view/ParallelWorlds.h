@@ -11,7 +11,7 @@ struct MapModel;
 struct MapView;
 
 // The entries of "Paralel Worlds", in menu order, with the terrain that
-// marks each world's provinces below the surface rows.
+// marks each world's provinces.
 struct ParallelWorld {
     QString name;
     QString terrain;
@@ -25,9 +25,10 @@ struct WorldJump {
     QString message;
 };
 
-// Moves the map window so that its top row is the first row below the
-// surface holding a province of world Index, with that province's column
-// in view. Nothing happens for an unknown index or with no map open.
+// Moves the map window so that its top row is the first row, on the surface
+// or below, holding a province of world Index (or as near as the grid's end
+// lets it), with that province's column in view. Nothing happens for an
+// unknown index or with no map open.
 WorldJump showParallelWorld(MapView& view, const MapModel& model, int Index);
 
 } // namespace arvenna

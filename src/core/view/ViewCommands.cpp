@@ -19,20 +19,21 @@ int frameCell(double twips, double cellSize)
     return cellSize > 0 ? qFloor(twips / cellSize + 1e-9) : 0;
 }
 
-namespace {
-ViewChange scroll(MapView& view, int Index, int& origin, int cells, qint32 count)
+bool placeWindow(MapView& view, int column, int row)
 {
-    if (!view.MapOpen || (Index != 0 && Index != 1))
-        return {};
-    // A window moved below the surface (a parallel world) may scroll back up.
-    const int moved = std::clamp(origin + (Index == 1 ? 1 : -1), 0, std::max({0, count - cells, origin}));
-    if (moved == origin)
-        return {};
-    origin = moved;
+    // Every row of the grid, the other worlds' too, can be shown; none beyond.
+    const int lastColumn = std::max(0, view.ColumnCount - view.XCells);
+    const int lastRow = std::max(0, view.GridRowCount - view.YCells);
+    column = std::clamp(column, 0, lastColumn);
+    row = std::clamp(row, 0, lastRow);
+    const bool moved = column != view.X0 || row != view.Y0;
+    view.X0 = column;
+    view.Y0 = row;
     placeFrame(view);
-    return {true, true, view.SelectedCoord.Y > 0};
+    if (moved)
+        view.route.hide();
+    return moved;
 }
-} // namespace
 
 void mapOpened(MapView& view, const MapModel& model)
 {
@@ -45,10 +46,9 @@ void mapOpened(MapView& view, const MapModel& model)
     view.OverviewCellHeight = view.RowCount > 0 ? view.OverviewHeight / view.RowCount : 0;
     view.SelectedCoord = MapCoord{0, 1};
     view.LastMarks = {};
-    view.X0 = 0;
-    view.Y0 = 0;
+    view.route = {};
     SetZoom(view, kOpeningZoom);
-    placeFrame(view);
+    placeWindow(view, 0, 0);
 }
 
 void mapClosed(MapView& view)
@@ -78,19 +78,35 @@ ViewChange MapSizeClick(MapView& view, int Index)
     if (Index < 0 || Index >= int(kZoomCells.size()) || !view.MapOpen)
         return {};
     SetZoom(view, Index);
-    view.X0 = frameCell(view.Shape1.left(), view.OverviewCellWidth);
-    view.Y0 = frameCell(view.Shape1.top(), view.OverviewCellHeight);
+    view.route.hide();
+    placeWindow(view, frameCell(view.Shape1.left(), view.OverviewCellWidth),
+                frameCell(view.Shape1.top(), view.OverviewCellHeight));
     return {true, true, true};
+}
+
+ViewChange stepZoom(MapView& view, int step)
+{
+    const int index = view.CheckedZoom + step;
+    if (index < 0 || index >= int(kZoomCells.size()))
+        return {};
+    return MapSizeClick(view, index);
+}
+
+ViewChange scrollBy(MapView& view, int columns, int rows)
+{
+    if (!view.MapOpen || !placeWindow(view, view.X0 + columns, view.Y0 + rows))
+        return {};
+    return {true, true, view.SelectedCoord.Y > 0};
 }
 
 ViewChange Command1Click(MapView& view, int Index)
 {
-    return scroll(view, Index, view.X0, view.XCells, view.ColumnCount);
+    return Index == 0 || Index == 1 ? scrollBy(view, Index == 1 ? 1 : -1, 0) : ViewChange{};
 }
 
 ViewChange Command2Click(MapView& view, int Index)
 {
-    return scroll(view, Index, view.Y0, view.YCells, view.RowCount);
+    return Index == 0 || Index == 1 ? scrollBy(view, 0, Index == 1 ? 1 : -1) : ViewChange{};
 }
 
 } // namespace arvenna

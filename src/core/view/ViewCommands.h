@@ -24,6 +24,10 @@ void mapClosed(MapView& view);
 
 // Puts the overview frame around the part of the grid shown.
 void placeFrame(MapView& view);
+// Moves the window's first column and row to the place given, kept inside
+// the grid (every row, the other worlds' too), with the frame around it.
+// A window that moved drops the route's marks. True when it moved.
+bool placeWindow(MapView& view, int column, int row);
 // The cell an edge of the frame lies in, from its place on the overview.
 int frameCell(double twips, double cellSize);
 
@@ -31,10 +35,15 @@ int frameCell(double twips, double cellSize);
 // overview frame at the origin. A count equal to the current one only checks
 // the entry. Nothing happens for an unknown index or with no map open.
 void SetZoom(MapView& view, int Index);
-// The zoom menu: SetZoom, then the origin from the overview frame.
+// The zoom menu: SetZoom, then the origin from the overview frame. The
+// route's marks are dropped.
 ViewChange MapSizeClick(MapView& view, int Index);
-// The scroll buttons: index 0 one column (row) back, 1 one forward; the
-// window stays inside the grid.
+// The zoom entry step places after the checked one, as the zoom menu
+// chooses it (1: the next, closer zoom); nothing past either end.
+ViewChange stepZoom(MapView& view, int step);
+// Moves the window by columns and rows, kept inside the grid.
+ViewChange scrollBy(MapView& view, int columns, int rows);
+// The scroll buttons: index 0 one column (row) back, 1 one forward.
 ViewChange Command1Click(MapView& view, int Index);
 ViewChange Command2Click(MapView& view, int Index);
 

@@ -22,7 +22,7 @@ namespace arvenna {
 
 namespace {
 // The size the window asks for where the screen has room.
-constexpr QSize kRoomyWindowSize(1100, 780);
+constexpr QSize kRoomyWindowSize(1280, 800);
 } // namespace
 
 // The map keeps its fixed cell layout: on a small screen the side panels

@@ -38,7 +38,8 @@ int main(int argc, char* argv[])
     // --help and --version need no window system: answer them before the
     // program connects to one. Qt's own options (-platform ...) are not
     // known yet, so a line holding them is left to the full parse below.
-    if (parser.parse(argumentsOf(argc, argv)) && (parser.isSet(help) || parser.isSet(version))) {
+    if (parser.parse(argumentsOf(argc, argv))
+        && (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(version))) {
         QCoreApplication console(argc, argv);
         parser.process(console);
     }

@@ -76,5 +76,7 @@ expect "create" "$games/Mine.MDB" "$(run "$stage/bin/arvenna-map-cli" create --t
 
 expect "cli version" "arvenna-map-cli $version" "$(run "$stage/bin/arvenna-map-cli" --version)"
 expect "desktop version" "arvenna-map $version" "$(run "$stage/bin/arvenna-map" --version)"
-run "$stage/bin/arvenna-map" --help | grep -q -- '--home <DIR>' || fail "arvenna-map --help without a display"
+for option in --help --help-all; do
+  run "$stage/bin/arvenna-map" $option | grep -q -- '--home <DIR>' || fail "arvenna-map $option without a display"
+done
 echo "installed program: ok"

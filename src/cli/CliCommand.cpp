@@ -3,8 +3,10 @@
 #include "database/DatabaseError.h"
 #include "model/KeyedCollection.h"
 #include "shell/ProgramDirectory.h"
+#include "shell/SavedFile.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QTextStream>
 
 namespace arvenna {
@@ -42,13 +44,31 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
 void addHomeOption(QCommandLineParser& parser)
 {
     parser.addOption(QCommandLineOption(QStringLiteral("home"),
-                                        QStringLiteral("The program directory (default: ARVENNA_HOME, else the program's own)."),
+                                        QStringLiteral("The program directory (default: ARVENNA_HOME, else the program's own "
+                                                       "when it holds a game, else ~/.local/share/arvenna-map)."),
                                         QStringLiteral("DIR")));
 }
 
-QString programDirectoryFrom(const QCommandLineParser& parser)
+std::optional<QString> programDirectoryFrom(const QCommandLineParser& parser)
 {
-    return resolveProgramDirectory(parser.value(QStringLiteral("home")));
+    const ProgramDirectory directory = resolveProgramDirectory(parser.value(QStringLiteral("home")));
+    if (!directory.problem.isEmpty()) {
+        printMessage(directory.problem);
+        return std::nullopt;
+    }
+    return directory.path;
+}
+
+QString writeOutput(const QString& output, const std::function<bool(QIODevice&)>& write)
+{
+    if (output != QLatin1String("-"))
+        return saveWholeFile(output, write);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return out.errorString();
+    if (!write(out) || !out.flush())
+        return out.error() == QFileDevice::NoError ? QStringLiteral("the content could not be made") : out.errorString();
+    return {};
 }
 
 void printLine(const QString& text)

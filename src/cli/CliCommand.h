@@ -7,6 +7,7 @@
 #include <optional>
 
 class QCommandLineParser;
+class QIODevice;
 
 namespace arvenna {
 
@@ -29,7 +30,12 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
 
 // --home DIR, shared by the commands that work on the program directory.
 void addHomeOption(QCommandLineParser& parser);
-QString programDirectoryFrom(const QCommandLineParser& parser);
+// The program directory, or nothing after saying why it cannot be used.
+std::optional<QString> programDirectoryFrom(const QCommandLineParser& parser);
+
+// Writes a result file whole, or to stdout when output is "-". Returns the
+// reason of a failure, or the empty text.
+QString writeOutput(const QString& output, const std::function<bool(QIODevice&)>& write);
 
 // Runs work; a failure of the engine or the map model prints its message and
 // gives the failure exit status.

@@ -3,8 +3,35 @@
 #include "TestHome.h"
 
 #include <QtTest>
+#include <unistd.h>
 
 using namespace arvenna;
+
+namespace {
+// A run whose stdout is kept as bytes (a picture), optionally as an
+// unprivileged user, since root may write into any folder.
+struct RawRun {
+    int status;
+    QByteArray out;
+    QString err;
+};
+
+RawRun runRaw(const QStringList& arguments, bool unprivileged = false)
+{
+    QProcess process;
+    if (unprivileged && geteuid() == 0) {
+        process.setChildProcessModifier([] {
+            const gid_t nobody = 65534;
+            if (setgid(nobody) != 0 || setuid(nobody) != 0)
+                _exit(99);
+        });
+    }
+    process.start(QStringLiteral(ARVENNA_BUILT_HOME "/arvenna-map-cli"), arguments);
+    if (!process.waitForFinished(60000))
+        qFatal("arvenna-map-cli did not finish");
+    return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+} // namespace
 
 class CliTest : public QObject {
     Q_OBJECT
@@ -80,6 +107,46 @@ private slots:
         QCOMPARE(missing.err, "Could not find file '" + home.file(QStringLiteral("Gone.mdb")) + "'.\n");
     }
 
+    void dashWritesToStandardOutput()
+    {
+        TestHome home;
+        const QString game = home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        for (const auto& [command, name] : {std::pair{"render", "map.png"}, std::pair{"export", "map.html"}}) {
+            const QString file = home.file(QString::fromLatin1(name));
+            QCOMPARE(runCli({command, "--db", game, "-o", file}).status, 0);
+            const RawRun toStdout = runRaw({command, "--db", game, "-o", "-"});
+            QCOMPARE(toStdout.status, 0);
+            QCOMPARE(toStdout.err, QString());
+            QCOMPARE(toStdout.out, fileBytes(file));
+        }
+        QVERIFY(!QFile::exists(QStringLiteral("-")));
+    }
+
+    void unusableFoldersAreNamed()
+    {
+        TestHome home;
+        const QString missing = home.file(QStringLiteral("nowhere"));
+        for (const QStringList& command : QList<QStringList>{{"list", "--home", missing},
+                                                            {"create", "--type", "g", "--number", "3", "New", "--home", missing}}) {
+            const CliRun run = runCli(command);
+            QCOMPARE(run.status, 1);
+            QCOMPARE(run.out, QString());
+            QCOMPARE(run.err, QStringLiteral("The program directory [%1] does not exist.\n").arg(missing));
+        }
+
+        // A folder of games that cannot be written: the template is there, the new game cannot be.
+        home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(home.file(QStringLiteral("Arvenna.mdb")), readOnly));
+        QVERIFY(QFile::setPermissions(home.path(), readOnly | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+        const RawRun run = runRaw({"create", "--type", "g", "--number", "3", "New", "--home", home.path()}, true);
+        QVERIFY(QFile::setPermissions(home.path(), readOnly | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(run.err, QStringLiteral("The folder [%1] cannot be written: the new database cannot be made there.\n")
+                              .arg(home.path()));
+        QCOMPARE(run.status, 1);
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Arvenna.mdb"});
+    }
+
     void usageErrors()
     {
         QCOMPARE(runCli({}).status, 2);
@@ -90,6 +157,9 @@ private slots:
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.startsWith(QStringLiteral("Usage: arvenna-map-cli list [options]")));
         QVERIFY(runCli({QStringLiteral("--help")}).out.contains(QStringLiteral("compact")));
+        const CliRun version = runCli({QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QCOMPARE(version.out, QStringLiteral("arvenna-map-cli " ARVENNA_VERSION "\n"));
     }
 };
 

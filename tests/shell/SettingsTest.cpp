@@ -1,6 +1,5 @@
 // The reports directory in the per-user settings store.
 #include "TestHome.h"
-#include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
 
 #include <QSettings>
@@ -22,17 +21,6 @@ private slots:
 
         QSettings reread(home.file(QStringLiteral("settings.ini")), QSettings::IniFormat);
         QCOMPARE(reread.value(QStringLiteral("MapViewer/RepsDirectory")).toString(), QStringLiteral("/home/player/reports"));
-    }
-
-    void programDirectoryChoice()
-    {
-        qputenv("ARVENNA_HOME", "/from/environment");
-        QCOMPARE(resolveProgramDirectory(QStringLiteral("/from/option")), QStringLiteral("/from/option"));
-        QCOMPARE(resolveProgramDirectory(QString()), QStringLiteral("/from/environment"));
-        qunsetenv("ARVENNA_HOME");
-        QCOMPARE(resolveProgramDirectory(QString()), QCoreApplication::applicationDirPath());
-        QCOMPARE(programFile(QStringLiteral("/opt/arvenna"), QStringLiteral("Arvenna.mdb")),
-                 QStringLiteral("/opt/arvenna/Arvenna.mdb"));
     }
 };
 

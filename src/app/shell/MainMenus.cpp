@@ -40,6 +40,7 @@ MainMenus::MainMenus(QMenuBar* bar)
     delbase = namedAction(FileMn00, QStringLiteral("delbase"), QStringLiteral("&Purge Database"));
     FileMn00->addSeparator();
     sair = namedAction(FileMn00, QStringLiteral("sair"), QStringLiteral("&Exit"));
+    sair->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     arvtools = bar->addMenu(QStringLiteral("&Arvenna Tools"));
     arvtools->setObjectName(QStringLiteral("arvtools"));

@@ -22,17 +22,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
-#include <QScreen>
-#include <QWindow>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace arvenna {
 
@@ -53,36 +49,7 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     setObjectName(kCaption);
     setWindowTitle(kCaption);
     setWindowIcon(programIcon(state_.programDirectory, kWindowIconPicture));
-    resize(1100, 780);
-
-    state_.pictures.layOut(state_.view);
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("MapArea"));
-    hint_ = new QLabel(QStringLiteral("Click on the picture to change current scope."), central);
-    hint_->setObjectName(QStringLiteral("LblHint"));
-    mapPanel_ = new MapPanel(state_.pictures, state_.programDirectory, central);
-    overview_ = new OverviewWidget(state_.pictures, state_.model, state_.view, central);
-    legend_ = new TerrainLegend(central);
-    info_ = new InfoPanel(central);
-    maintenance_ = new MaintenancePanel(state_.programDirectory, central);
-    market_ = new MarketPanel(central);
-
-    auto* mapColumn = new QVBoxLayout;
-    mapColumn->addWidget(hint_);
-    mapColumn->addWidget(mapPanel_);
-    mapColumn->addStretch();
-    auto* overviewRow = new QHBoxLayout;
-    overviewRow->addWidget(overview_, 0, Qt::AlignTop);
-    overviewRow->addWidget(legend_, 1, Qt::AlignTop);
-    auto* sideColumn = new QVBoxLayout;
-    sideColumn->addLayout(overviewRow);
-    sideColumn->addWidget(info_, 1);
-    sideColumn->addWidget(maintenance_, 1);
-    sideColumn->addWidget(market_, 1);
-    auto* layout = new QHBoxLayout(central);
-    layout->addLayout(mapColumn);
-    layout->addLayout(sideColumn, 1);
-    setCentralWidget(central);
+    layOutMapArea();
 
     delProvMn_ = new QMenu(QStringLiteral("MnDelete"), this);
     delProvMn_->setObjectName(QStringLiteral("delProvMn"));
@@ -310,7 +277,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 }
 
 // The first time the window shows it lends its icon to every window of the
-// program and, unless minimised, centres itself on the screen.
+// program and, unless minimised, fits itself to the screen.
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -318,15 +285,8 @@ void MainWindow::showEvent(QShowEvent* event)
         return;
     shownBefore_ = true;
     QApplication::setWindowIcon(windowIcon());
-    if (isMinimized() || !screen())
-        return;
-    const QRect available = screen()->geometry();
-    // The window may still grow to its layout's minimum, and the frame may
-    // not be known yet: centre the size it will have.
-    const QSize size = this->size().expandedTo(minimumSizeHint()).grownBy(
-        windowHandle() ? windowHandle()->frameMargins() : QMargins());
-    move(available.left() + (available.width() - size.width()) / 2,
-         available.top() + (available.height() - size.height()) / 2);
+    if (!isMinimized())
+        fitToScreen();
 }
 
 // A right release on the window's background offers the tools menu.

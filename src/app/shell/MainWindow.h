@@ -101,6 +101,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void layOutMapArea();
+    void fitToScreen();
     void clearProvincePanels();
     void showPopupEntries(bool copyVisible, bool copyEnabled, bool pasteVisible, bool pasteEnabled);
     void startExternalApplication(int index);

@@ -2,16 +2,7 @@
 
 #include "shell/ProgramDirectory.h"
 
-#include <QDir>
-
 namespace arvenna {
-
-namespace {
-QString picturePath(const QString& programDirectory, const QString& fileName)
-{
-    return programFile(QDir(programDirectory).filePath(QStringLiteral("Pictures")), fileName);
-}
-} // namespace
 
 QPixmap programPicture(const QString& programDirectory, const QString& fileName)
 {

@@ -6,8 +6,9 @@
 
 namespace arvenna {
 
-// Pictures of the "Pictures" folder of the program directory. A missing or
-// unreadable picture gives an empty one: the program never stops for it.
+// Pictures of the "Pictures" folder of the program directory, else of the
+// installed program. A missing or unreadable picture gives an empty one: the
+// program never stops for it.
 QPixmap programPicture(const QString& programDirectory, const QString& fileName);
 QIcon programIcon(const QString& programDirectory, const QString& fileName);
 

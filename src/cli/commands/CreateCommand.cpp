@@ -4,9 +4,21 @@
 #include "database/NewDatabase.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 namespace arvenna {
+
+namespace {
+// Whether a file can be made in folder: asked of the file system itself, as
+// permission bits do not tell for every user and every file system.
+bool canWriteIn(const QString& folder)
+{
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral("create-probe-XXXXXX")));
+    return probe.open();
+}
+} // namespace
 
 int runCreateCommand(const QStringList& arguments)
 {
@@ -36,8 +48,10 @@ int runCreateCommand(const QStringList& arguments)
         printMessage(kNotPlainName + QStringLiteral(": \"%1\"").arg(name));
         return kExitUsage;
     }
-    return reportingFailures([&] {
-        const QString home = programDirectoryFrom(parser);
+    const std::optional<QString> found = programDirectoryFrom(parser);
+    if (!found)
+        return kExitFailure;
+    return reportingFailures([&, home = *found] {
         ConsoleDialogue dialogue;
         DatabaseMenus menus;
         discoverDatabases(home, menus, dialogue);
@@ -49,6 +63,11 @@ int runCreateCommand(const QStringList& arguments)
         NewGameDatabase created(home, name);
         if (QFileInfo::exists(created.path()) && !parser.isSet(replace)) {
             printMessage(QStringLiteral("The database [%1] exists; --replace replaces it.").arg(created.path()));
+            return int(kExitFailure);
+        }
+        if (!canWriteIn(home)) {
+            printMessage(QStringLiteral("The folder [%1] cannot be written: the new database cannot be made there.")
+                             .arg(QDir::toNativeSeparators(home)));
             return int(kExitFailure);
         }
         if (!created.copyTemplate(source)) {

@@ -2,6 +2,7 @@
 #include "CommandGame.h"
 #include "view/OpenedGame.h"
 #include "ConsoleDialogue.h"
+#include "export/HtmlMapPage.h"
 #include "export/MapExport.h"
 #include "export/StartPosition.h"
 
@@ -34,6 +35,15 @@ bool applyStart(const MapModel& model, const QString& text, ExportSettings& sett
     const QStringList parts = text.split(QLatin1Char(','));
     return parts.size() == 2 && setExportStart(model, parts[0], parts[1], true, settings);
 }
+
+int writePageToStdout(const MapModel& model, const ExportSettings& settings)
+{
+    const QString failure = writeOutput(QStringLiteral("-"), [&](QIODevice& out) { return writeHtmlMapPage(out, model, settings); });
+    if (failure.isEmpty())
+        return kExitSuccess;
+    printMessage(QStringLiteral("Could not write the page to standard output: %1").arg(failure));
+    return kExitFailure;
+}
 } // namespace
 
 int runExportCommand(const QStringList& arguments)
@@ -41,7 +51,7 @@ int runExportCommand(const QStringList& arguments)
     QCommandLineParser parser;
     const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("The HTML file to write (default %1).").arg(kDefaultExportFileName),
+                                    QStringLiteral("The HTML file to write, - for standard output (default %1).").arg(kDefaultExportFileName),
                                     QStringLiteral("FILE"), kDefaultExportFileName);
     const QCommandLineOption start(QStringLiteral("start"),
                                    QStringLiteral("Start column (code or number) and surface row (code or position); "
@@ -75,6 +85,8 @@ int runExportCommand(const QStringList& arguments)
             printMessage(startRefusal(model, parser.value(start)));
             return int(kExitUsage);
         }
+        if (parser.value(output) == QLatin1String("-"))
+            return writePageToStdout(model, settings);
         ConsoleDialogue dialogue;
         const QString path = QDir::current().absoluteFilePath(parser.value(output));
         return int(exportMapFile(path, model, settings, dialogue) ? kExitSuccess : kExitFailure);

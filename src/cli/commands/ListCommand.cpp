@@ -16,9 +16,12 @@ int runListCommand(const QStringList& arguments)
         printMessage(QStringLiteral("list takes no arguments."));
         return kExitUsage;
     }
+    const std::optional<QString> home = programDirectoryFrom(parser);
+    if (!home)
+        return kExitFailure;
     ConsoleDialogue dialogue;
     DatabaseMenus menus;
-    if (discoverDatabases(programDirectoryFrom(parser), menus, dialogue) == DiscoveryOutcome::NoDatabaseFile
+    if (discoverDatabases(*home, menus, dialogue) == DiscoveryOutcome::NoDatabaseFile
         || !menus.dbtoolsVisible)
         return kExitFailure;
     for (const QString& caption : menus.RepHead)

@@ -25,8 +25,11 @@ int runMaintenance(const QStringList& arguments, const QString& summary, const Q
         printMessage(QStringLiteral("Could not find database [%1]").arg(file.filePath()));
         return kExitFailure;
     }
+    const std::optional<QString> home = programDirectoryFrom(parser);
+    if (!home)
+        return kExitFailure;
     ConsoleDialogue dialogue;
-    const MaintenanceResult result = repairAndCompact(programDirectoryFrom(parser), file.absoluteFilePath(),
+    const MaintenanceResult result = repairAndCompact(*home, file.absoluteFilePath(),
                                                       repairRequest, compactRequest, dialogue);
     if (!result)
         printMessage(result.failureReason);

@@ -1,7 +1,6 @@
 #include "CliCommand.h"
 #include "CommandGame.h"
 #include "view/OpenedGame.h"
-#include "shell/SavedFile.h"
 #include "view/DisplayModes.h"
 #include "view/MapPictures.h"
 #include "view/ViewCommands.h"
@@ -43,7 +42,7 @@ int runRenderCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE")});
-    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The PNG file to write."),
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The PNG file to write, - for standard output."),
                       QStringLiteral("PNG")});
     parser.addOption({QStringLiteral("mode"), QStringLiteral("Display mode: %1 (default info).")
                                                   .arg(kModeNames.join(QLatin1Char('|'))),
@@ -108,7 +107,7 @@ int runRenderCommand(const QStringList& arguments)
     pictures.DrawMapWindow(model, view, true);
     const QString output = parser.value(QStringLiteral("o"));
     const QImage picture = pictures.mapWindow();
-    const QString failure = saveWholeFile(output, [&](QIODevice& file) { return picture.save(&file, "PNG"); });
+    const QString failure = writeOutput(output, [&](QIODevice& file) { return picture.save(&file, "PNG"); });
     if (!failure.isEmpty()) {
         printMessage(QStringLiteral("Could not write the picture \"%1\": %2").arg(output, failure));
         return kExitFailure;

@@ -173,7 +173,7 @@ void ParserController::undoLastRun()
     const QString question = QStringLiteral("Undo the processing run of %1?\n\nIts reports: %2\n\nThe game goes back "
                                             "to what it was before that run.")
                                  .arg(QLocale().toString(point->taken, QLocale::ShortFormat), names.join(QStringLiteral(", ")));
-    if (dialogue_.ask(QStringLiteral("Undo Last Processing"), question, MessageIcon::Question, DialogueButtons::YesNo)
+    if (dialogue_.ask(QStringLiteral("Undo Last Processing"), question, MessageIcon::Question, DialogueButtons::YesNoKeep)
         != DialogueAnswer::Yes)
         return;
     BusyPointer busy(dialogue_);

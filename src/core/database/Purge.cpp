@@ -15,7 +15,7 @@ PurgeResult purgeOpenDatabase(GameSession& session, UserDialogue& dialogue)
     const DialogueAnswer answer = dialogue.ask(
         QStringLiteral("Accept Copy"),
         QStringLiteral("With this action the current database [") + path + QStringLiteral("] will be deleted, are you sure ?"),
-        MessageIcon::Critical, DialogueButtons::YesNo);
+        MessageIcon::Critical, DialogueButtons::YesNoKeep);
     if (answer != DialogueAnswer::Yes)
         return PurgeResult::Declined;
     session.close();

@@ -9,21 +9,21 @@
 namespace arvenna {
 
 namespace {
-RecordSet cityRows(const EditingContext& context, qint16 provinceId)
+RecordSet cityRows(const EditingContext& context, RowId provinceId)
 {
     return context.database.openRecordSet(QStringLiteral("Select * From LOCALS where PROVINCEID = ?"),
                                           RecordSetType::Dynaset, {provinceId});
 }
 
 // The panel reads a city's skills by its province's id, so they are stored under it.
-void deleteSkills(const EditingContext& context, qint16 provinceId)
+void deleteSkills(const EditingContext& context, RowId provinceId)
 {
     context.database.execute(QStringLiteral("Delete From SKILLSBYLOCAL where LOCALID = ?"), {provinceId});
 }
 
 // Only what is selected counts, never which entry was clicked last: that
 // may have been in another province's list.
-void addSkills(const EditingContext& context, qint16 provinceId, const CityFrame& frame)
+void addSkills(const EditingContext& context, RowId provinceId, const CityFrame& frame)
 {
     const ReferenceList& skills = context.model.lists.LocalSkill;
     RecordSet rows = context.database.openRecordSet(QStringLiteral("Select * From SKILLSBYLOCAL where LOCALID = ?"),
@@ -51,7 +51,7 @@ CellRepaint updateCity(const EditingContext& context, const CityFrame& frame)
         criticalWarning(context.dialogue, QStringLiteral("Province must be created first"));
         return CellRepaint::None;
     }
-    qint16 cityId = 0;
+    RowId cityId = 0;
     try {
         Transaction transaction(context.database);
         RecordSet row = cityRows(context, province.ProvinceID);
@@ -65,7 +65,7 @@ CellRepaint updateCity(const EditingContext& context, const CityFrame& frame)
         row.setValue(QStringLiteral("LOCALNAME"), frame.name);
         row.setValue(QStringLiteral("LOCALNumber"), frame.number);
         row.setValue(QStringLiteral("PROVINCIASAFE"), frame.safeHaven ? 1 : 0);
-        cityId = toInteger(row.value(QStringLiteral("LOCALID")), QStringLiteral("LOCALID"));
+        cityId = toLong(row.value(QStringLiteral("LOCALID")), QStringLiteral("LOCALID"));
         row.update();
         deleteSkills(context, province.ProvinceID);
         addSkills(context, province.ProvinceID, frame);

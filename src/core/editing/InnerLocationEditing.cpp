@@ -97,7 +97,7 @@ CellRepaint updateInnerLocation(const EditingContext& context, const InnerLocati
     // Without a city an inner location can only lie in the province.
     inCity = inCity && province.ClassLocation().LocationID != 0;
 
-    qint16 storedId = 0;
+    RowId storedId = 0;
     try {
         Transaction transaction(context.database);
         RecordSet row = innerRow(context, target == Target::Picked ? picked : 0, RecordSetType::Dynaset);
@@ -117,7 +117,7 @@ CellRepaint updateInnerLocation(const EditingContext& context, const InnerLocati
         row.setValue(QStringLiteral("Hidden"), frame.hidden ? 1 : 0);
         row.setValue(QStringLiteral("Closed"), frame.closed ? 1 : 0);
         row.setValue(QStringLiteral("INNERTYPEID"), type);
-        storedId = toInteger(row.value(QStringLiteral("INNERLOCALID")), QStringLiteral("INNERLOCALID"));
+        storedId = toLong(row.value(QStringLiteral("INNERLOCALID")), QStringLiteral("INNERLOCALID"));
         row.update();
         transaction.commit();
     } catch (const DatabaseError& error) {

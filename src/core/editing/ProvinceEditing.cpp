@@ -18,7 +18,7 @@ RecordSet provinceRow(const EditingContext& context)
                                           RecordSetType::Dynaset, {qFloor(context.cell.X), qFloor(context.cell.Y)});
 }
 
-QVariant idOrNull(qint16 id)
+QVariant idOrNull(RowId id)
 {
     return id > 0 ? QVariant(id) : QVariant();
 }
@@ -51,9 +51,9 @@ CellRepaint updateProvince(const EditingContext& context, const ProvinceFrame& f
     const QString key = context.cellKey();
     if (key.isEmpty())
         return CellRepaint::None;
-    const qint16 continent = chosenId(lists.ProvContinent, frame.continentPosition);
-    const qint16 ruler = chosenId(lists.ProvRuller, frame.rulerPosition);
-    qint16 provinceId = 0;
+    const RowId continent = chosenId(lists.ProvContinent, frame.continentPosition);
+    const RowId ruler = chosenId(lists.ProvRuller, frame.rulerPosition);
+    RowId provinceId = 0;
     Exits exits;
     try {
         Transaction transaction(context.database);
@@ -66,7 +66,7 @@ CellRepaint updateProvince(const EditingContext& context, const ProvinceFrame& f
             exits = storedExits(row);
             row.edit();
         }
-        provinceId = toInteger(row.value(QStringLiteral("PROVINCIAID")), QStringLiteral("PROVINCIAID"));
+        provinceId = toLong(row.value(QStringLiteral("PROVINCIAID")), QStringLiteral("PROVINCIAID"));
         row.setValue(QStringLiteral("PROVINCIANAME"), frame.name);
         row.setValue(QStringLiteral("PEASANTS"), *peasants);
         row.setValue(QStringLiteral("CONTINENTID"), idOrNull(continent));

@@ -33,7 +33,7 @@ struct RulerLines {
     QString castleProvince;
 };
 
-RulerLines rulerLines(const MapModel& model, qint16 rulerId)
+RulerLines rulerLines(const MapModel& model, RowId rulerId)
 {
     const ClassRuler* ruler = rulerId > 0 ? model.Rulers.find(QString::number(rulerId)) : nullptr;
     if (!ruler)
@@ -111,7 +111,7 @@ QStringList marketBlock(Database& database, const ClassLocation& city)
            + QStringList{QString(), rule, QStringLiteral("On turn ") + QString::number(turn), rule};
 }
 
-QList<int> taughtSkills(const MapModel& model, Database& database, qint16 provinceId)
+QList<int> taughtSkills(const MapModel& model, Database& database, RowId provinceId)
 {
     QList<int> positions;
     RecordSet taught = database.openRecordSet(QStringLiteral("SELECT * FROM SKILLSBYLOCAL WHERE LOCALID = ?"),

@@ -47,6 +47,7 @@ bool applyStart(const MapModel& model, const QString& text, ExportSettings& sett
 int runExportCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    addHomeOption(parser);
     const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("The HTML file to write (default %1).").arg(kDefaultExportFileName),
@@ -75,7 +76,7 @@ int runExportCommand(const QStringList& arguments)
     return reportingFailures([&] {
         OpenedGame game;
         auto& [session, model, view] = game;
-        if (openCommandGame(parser.value(db), game) != kExitSuccess)
+        if (openCommandGame(commandGameFile(parser, parser.value(db)), game, GameAccess::Reader) != kExitSuccess)
             return int(kExitFailure);
         ExportSettings settings = exportSettingsOf(model);
         settings.options = *chosen;

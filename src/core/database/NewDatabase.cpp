@@ -5,8 +5,11 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "DatabaseMenus.h"
+#include "EngineFailure.h"
 #include "Maintenance.h"
+#include "Migrations.h"
 #include "Transaction.h"
+#include "WriterLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,7 +132,15 @@ void NewGameDatabase::finish(GameFamily family, qint16 gameNumber, const QDateTi
         setup.update();
         setup.close();
         transaction.commit();
+        migrateGame(database);
         database.close();
+    }
+    // A game of that name open for writing elsewhere is not replaced.
+    std::optional<WriterLock> lock;
+    try {
+        lock.emplace(path_);
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(failureMessage(error, path_), error.engineCode());
     }
     if (QFileInfo::exists(path_) && !QFile::remove(path_))
         throw DatabaseError(QStringLiteral("The database [%1] could not be replaced.").arg(path_));

@@ -39,9 +39,10 @@ public:
 
     // Copies the template to the work file; false when the copy failed.
     bool copyTemplate(const QString& templatePath);
-    // Empties the knowledge tables, writes the SETUP row and puts the copy in
-    // place of the game file (replacing one already there). Throws
-    // DatabaseError and leaves the game file as it was on failure.
+    // Empties the knowledge tables, writes the SETUP row, brings the schema
+    // to the latest migration and puts the copy in place of the game file
+    // (replacing one already there, unless another program has it open for
+    // writing). Throws DatabaseError and leaves the game file as it was on failure.
     void finish(GameFamily family, qint16 gameNumber, const QDateTime& now = QDateTime::currentDateTime());
 
 private:

@@ -147,6 +147,46 @@ private slots:
         QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Arvenna.mdb"});
     }
 
+    // A file discovery cannot list is named with its real cause, not as a
+    // too old game.
+    void listNamesWhyAFileIsNotListed()
+    {
+        TestHome home;
+        home.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        const QString cut = home.addGameDatabase(QStringLiteral("Arvenna.mdb"), QStringLiteral("Cut.mdb"));
+        QVERIFY(QFile::resize(cut, 4096));
+        home.writeFile(QStringLiteral("Empty.mdb"), QByteArray());
+        runSql(home.file(QStringLiteral("Other.mdb")), QStringLiteral("CREATE TABLE NOTES (NOTE TEXT)"));
+        home.writeFile(QStringLiteral("Random.mdb"), QByteArray(5000, 'r'));
+        const CliRun run = runCli({QStringLiteral("list"), QStringLiteral("--home"), home.path()});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("Arvenna G2 [Arvenna.mdb]\n"));
+        QCOMPARE(run.err.split(QLatin1Char('\n')),
+                 (QStringList{"The game database [" + cut + "] is damaged.", "database disk image is malformed",
+                              "[" + home.file("Empty.mdb") + "] is not a game database.", "file is not a database",
+                              "[" + home.file("Other.mdb") + "] is not a game database.",
+                              "The database holds no table SETUP.",
+                              "[" + home.file("Random.mdb") + "] is not a game database.", "file is not a database",
+                              ""}));
+    }
+
+    // With --home, a bare file name is the program directory's, for the
+    // maintenance commands and for --db.
+    void bareNamesAreFoundInTheProgramDirectory()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase(QStringLiteral("Quorvane.mdb"));
+        CliRun run = runCli({QStringLiteral("compact"), QStringLiteral("Quorvane.mdb"), QStringLiteral("--home"), home.path()});
+        QCOMPARE(run.err, QStringLiteral("Process completed Sucessfully!\n[") + path + "]\n");
+        QCOMPARE(run.status, 0);
+        run = runCli({QStringLiteral("show"), QStringLiteral("--db"), QStringLiteral("Quorvane.mdb"), QStringLiteral("--home"),
+                      home.path(), QStringLiteral("zz99")});
+        QCOMPARE(run.err, QStringLiteral("There is no province \"zz99\" on this map.\n"));
+        run = runCli({QStringLiteral("repair"), QStringLiteral("Nothing.mdb"), QStringLiteral("--home"), home.path()});
+        QCOMPARE(run.err, "Could not find database [" + home.file(QStringLiteral("Nothing.mdb")) + "]\n");
+        QCOMPARE(run.status, 1);
+    }
+
     void usageErrors()
     {
         QCOMPARE(runCli({}).status, 2);

@@ -88,9 +88,13 @@ private slots:
         QCOMPARE(menus.RepHead, (QStringList{"Arvenna G2 [Arvenna.mdb]", "QVR game 3 [Upgraded.mdb]",
                                              "QVR game 1 [V1.MDB]", "QVR game 1 [V3.MDB]"}));
         const auto tooOld = [&](const char* name) { return "Error with : " + home.file(name) + "\n" + kTooOld; };
+        const auto notAGame = [&](const char* name, const QString& why) {
+            return "[" + home.file(name) + "] is not a game database.\n" + why;
+        };
         QCOMPARE(dialogue.shown, (QList<ScriptedDialogue::Shown>{
-                                     {kVersionTitle, kTooOld, MessageIcon::Critical}, // Bad.mdb
-                                     {kVersionTitle, kTooOld, MessageIcon::Critical}, // NoSetup.mdb
+                                     {"MapViewer", notAGame("Bad.mdb", "file is not a database"), MessageIcon::Critical},
+                                     {"MapViewer", notAGame("NoSetup.mdb", "The database holds no table SETUP."),
+                                      MessageIcon::Critical},
                                      {kVersionTitle, tooOld("V0.MDB"), MessageIcon::Critical},
                                      {kVersionTitle, tooOld("V2.MDB"), MessageIcon::Critical},
                                      {kVersionTitle, tooOld("V4.MDB"), MessageIcon::Critical},
@@ -117,7 +121,8 @@ private slots:
             QCOMPARE(fileBytes(home.file(files.at(i))), before.at(i));
     }
 
-    // A database another program holds is in use, not too old.
+    // A database another program holds is in use, not too old (the engine's
+    // own lock: the other program need not be this one).
     void databaseInUseIsSaidToBe()
     {
         TestHome home;
@@ -125,7 +130,7 @@ private slots:
         OtherProgram holder(path);
         QVERIFY(holder.run("PRAGMA locking_mode = EXCLUSIVE"));
         QVERIFY(holder.run("BEGIN EXCLUSIVE"));
-        const QString inUse = "The Database is in use by another program, please try again later.\n[" + path + "]";
+        const QString inUse = "The game database [" + path + "] is in use by another program.\ndatabase is locked";
         ScriptedDialogue dialogue;
         DatabaseMenus menus;
         QCOMPARE(discoverDatabases(home.path(), menus, dialogue), DiscoveryOutcome::Listed);

@@ -53,10 +53,12 @@ private slots:
             try {
                 LockedDatabase database(home.file(name));
             } catch (const DatabaseError& error) {
-                reasons << failureReason(error);
+                reasons << failureMessage(error, home.file(name));
             }
         }
-        QCOMPARE(reasons, (QStringList{"The file is not a database.", "The file does not exist."}));
+        QCOMPARE(reasons, (QStringList{"[" + home.file("Text.mdb") + "] is not a game database.\nfile is not a database",
+                                       "Could not find file '" + home.file("Missing.mdb") + "'."}));
+        QCOMPARE(QDir(home.path()).entryList(QDir::Files), QStringList{"Text.mdb"}); // no lock file stays
         QCOMPARE(fileBytes(home.file("Text.mdb")), QByteArray("no database"));
     }
 

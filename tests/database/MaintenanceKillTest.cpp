@@ -3,6 +3,7 @@
 // run is left in the program directory.
 #include "DatabaseDamage.h"
 #include "TestHome.h"
+#include "database/WriterLock.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
@@ -109,10 +110,14 @@ private slots:
                 ++completed;
             else
                 QFAIL(qPrintable(QStringLiteral("%1 killed at run %2 left a broken file").arg(run.command).arg(i)));
-            // The engine's own journal of the file may stay (emptied); no work file.
+            // The engine's own journal of the file may stay (emptied), and the
+            // lock file, which holds nothing once its process is gone; no
+            // work file.
             QStringList files = QDir(home.path()).entryList(QDir::Files | QDir::Hidden);
             files.removeOne(QStringLiteral("World.mdb-journal"));
+            files.removeOne(QStringLiteral("World.mdb.writer"));
             QCOMPARE(files, QStringList{"World.mdb"});
+            const WriterLock free(path);
         }
         qInfo("%d runs killed, %d while writing: %d files as they were, %d completely maintained", kKills, midWrite,
               untouched, completed);

@@ -21,11 +21,15 @@ QStringList filesIn(const TestHome& home)
     return QDir(home.path()).entryList(QDir::Files | QDir::Hidden);
 }
 
-const QString kInUse = QStringLiteral("The database is in use by another program.");
-
-QString failureMessage(const QString& path)
+// Another program inside a transaction on the file (the engine's own lock).
+QString inUse(const QString& path)
 {
-    return "The Process could not be completed Sucessfully!\n[" + path + "]";
+    return "The game database [" + path + "] is in use by another program.\ndatabase is locked";
+}
+
+QString failureMessage(const QString& path, const QString& reason)
+{
+    return "The Process could not be completed Sucessfully!\n[" + path + "]\n" + reason;
 }
 
 // The row counts a successful run leaves: one more maintenance row.
@@ -77,11 +81,12 @@ private slots:
         ScriptedDialogue dialogue;
         const MaintenanceResult result = repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow);
         QVERIFY(!result);
-        QCOMPARE(result.failureReason, QStringLiteral("The file is not a database."));
+        QCOMPARE(result.failureReason, "[" + path + "] is not a game database.\nfile is not a database");
         QCOMPARE(fileBytes(path), damaged);
         QCOMPARE(filesIn(home), QStringList{"Damaged.mdb"});
-        QCOMPARE(dialogue.shown,
-                 (QList<ScriptedDialogue::Shown>{{"Database Repair...?", failureMessage(path), MessageIcon::Critical}}));
+        QCOMPARE(dialogue.shown, (QList<ScriptedDialogue::Shown>{{"Database Repair...?",
+                                                                  failureMessage(path, result.failureReason),
+                                                                  MessageIcon::Critical}}));
 
         for (const char* name : {"TempDB1.MDB", "tempdb.mdb"}) {
             const QString work = home.addGameDatabase("Quorvane.mdb", name);
@@ -89,8 +94,8 @@ private slots:
             QVERIFY(!compactFromMenu(home.path(), work, dialogue));
             const CliRun run = runCli({"repair", work, "--home", home.path()});
             QCOMPARE(run.status, 1);
-            QCOMPARE(run.err, failureMessage(work)
-                                  + "\nThe file is named like a work file of maintenance (TempDB.MDB, TempDB1.MDB).\n");
+            QCOMPARE(run.err, failureMessage(work, "The game database [" + work + "] could not be used.\nThe file is "
+                                                   "named like a work file of maintenance (TempDB.MDB, TempDB1.MDB).\n"));
             QCOMPARE(fileBytes(work), before);
         }
         home.writeFile("TempDB.MDB.rebuild-AbC123", QByteArray(100000, 'x'));
@@ -130,10 +135,11 @@ private slots:
         QVERIFY(writer.run("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('theirs')"));
         const QByteArray before = fileBytes(path);
         ScriptedDialogue dialogue;
-        QCOMPARE(repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow).failureReason, kInUse);
+        QCOMPARE(repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow).failureReason,
+                 inUse(path));
         const CliRun run = runCli({"compact", path, "--home", home.path()});
         QCOMPARE(run.status, 1);
-        QCOMPARE(run.err, failureMessage(path) + "\n" + kInUse + "\n");
+        QCOMPARE(run.err, failureMessage(path, inUse(path)) + "\n");
         QCOMPARE(fileBytes(path), before);
         QVERIFY(writer.run("COMMIT"));
         QCOMPARE(queryRows(path, "SELECT PROVINCIANAME FROM PROVINCIAS"), QStringList{"theirs"});
@@ -157,7 +163,7 @@ private slots:
             const QByteArray file = fileBytes(path);
             const QByteArray log = fileBytes(path + "-wal");
             const MaintenanceResult result = repairAndCompact(home.path(), path, QString(), kCompactRequest, dialogue, kNow);
-            QCOMPARE(result.failureReason, kInUse);
+            QCOMPARE(result.failureReason, inUse(path));
             QCOMPARE(fileBytes(path), file);
             QCOMPARE(fileBytes(path + "-wal"), log);
             QVERIFY(writer.run("INSERT INTO PROVINCIAS (PROVINCIANAME) VALUES ('theirs')"));
@@ -186,10 +192,10 @@ private slots:
         const QByteArray damaged = fileBytes(path);
         ScriptedDialogue dialogue;
         const MaintenanceResult result = repairAndCompact(home.path(), path, kRepairRequest, kCompactRequest, dialogue, kNow);
-        QVERIFY(result);
+        QVERIFY(result && result.lostRows());
+        // The losses instead of the success text.
         QCOMPARE(dialogue.shown,
                  (QList<ScriptedDialogue::Shown>{
-                     {"Database Repair...?", "Process completed Sucessfully!\n[" + path + "]", MessageIcon::Information},
                      {"Database Repair...?",
                       QStringLiteral("The repair completed with losses. Rows that could not be read:\nPROVINCIAS: %1 rows\n"
                                      "The damaged original is kept as [%2.damaged]").arg(lost).arg(path),
@@ -204,10 +210,45 @@ private slots:
         damagePage(path, rootPage(path, QStringLiteral("PROVINCIAS")));
         const QByteArray unreadable = fileBytes(path);
         const MaintenanceResult failed = repairAndCompact(home.path(), path, kRepairRequest, QString(), dialogue, kNow);
-        QCOMPARE(failed.failureReason, QStringLiteral("The table PROVINCIAS could not be read at all."));
-        QCOMPARE(dialogue.shown.last(), (ScriptedDialogue::Shown{"Database Repair...?", failureMessage(path), MessageIcon::Critical}));
+        QCOMPARE(failed.failureReason,
+                 "The game database [" + path + "] is damaged.\nThe table PROVINCIAS could not be read at all.");
+        QCOMPARE(dialogue.shown.last(), (ScriptedDialogue::Shown{"Database Repair...?",
+                                                                 failureMessage(path, failed.failureReason),
+                                                                 MessageIcon::Critical}));
         QCOMPARE(fileBytes(path), unreadable);
         QCOMPARE(filesIn(home), (QStringList{"Arvenna.mdb", "Arvenna.mdb.damaged"}));
+    }
+
+    // A file cut short by a page: every row of the pages it still has is
+    // kept, the rows of the missing page are named as lost, and the command
+    // line (a bare file name found in --home) ends with failure.
+    void fileCutShortIsReadAsFarAsItGoes()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase("Arvenna.mdb");
+        addProvinces(path, 3000);
+        // One more province on a page of its own, the file's last.
+        runSql(path, QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIANAME, XORD, YORD, TERRAINID) VALUES ('%1', 0, 99, 4)")
+                         .arg(QString(3000, QLatin1Char('x'))));
+        const QStringList counts = rowCounts(path);
+        const qint64 pageSize = queryRows(path, "PRAGMA page_size").constFirst().toLongLong();
+        const qint64 pages = queryRows(path, "PRAGMA page_count").constFirst().toLongLong();
+        const QStringList lastPage = queryRows(path, QStringLiteral("SELECT name, ncell FROM dbstat WHERE pageno = %1").arg(pages));
+        QCOMPARE(lastPage, QStringList{"PROVINCIAS|1"});
+        QVERIFY(QFile::resize(path, (pages - 1) * pageSize));
+        const QByteArray cut = fileBytes(path);
+
+        const CliRun run = runCli({"repair", "Arvenna.mdb", "--home", home.path()});
+        QCOMPARE(run.err, "The repair completed with losses. Rows that could not be read:\nPROVINCIAS: 1 rows\n"
+                          "The damaged original is kept as [" + path + ".damaged]\n");
+        QCOMPARE(run.status, 1);
+        QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
+        QStringList expected = afterOneRun(counts);
+        expected.replaceInStrings("PROVINCIAS=3001", "PROVINCIAS=3000");
+        QCOMPARE(rowCounts(path), expected);
+        QCOMPARE(queryRows(path, "SELECT PROVINCIANAME FROM PROVINCIAS WHERE PROVINCIAID IN (1, 3000)"),
+                 (QStringList{"P0", "P2999"}));
+        QCOMPARE(fileBytes(path + ".damaged"), cut);
     }
 
     // An entry without a database ("No Database Found") does nothing.

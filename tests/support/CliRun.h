@@ -14,4 +14,9 @@ struct CliRun {
 
 CliRun runCli(const QStringList& arguments);
 
+// The same as a user whom permissions bind: run as root (who may write any
+// file), the tool runs as "nobody", so the files and folders it is to use
+// must be open to others.
+CliRun runCliUnprivileged(const QStringList& arguments);
+
 } // namespace arvenna

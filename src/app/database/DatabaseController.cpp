@@ -38,7 +38,9 @@ void DatabaseController::openMap(int index)
     state_.pictures.layOut(state_.view);
     GameSession::OpenResult result;
     try {
-        result = openGame(path, state_.game, state_.model, state_.view, &state_.pictures.map);
+        // The map's game is held for writing until it is closed: editing,
+        // the parser and the settings write to it.
+        result = openGame(path, state_.game, state_.model, state_.view, &state_.pictures.map, GameAccess::Writer);
     } catch (const DatabaseError& error) {
         closeMap();
         dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);
@@ -52,6 +54,8 @@ void DatabaseController::openMap(int index)
         return;
     }
     emit mapOpened();
+    for (const QString& notice : state_.game.openingNotices)
+        dialogue_.inform(kProgramTitle, notice, MessageIcon::Information);
 }
 
 void DatabaseController::closeMap()

@@ -141,7 +141,8 @@ bool ParserController::reloadMap(const QString& path)
 {
     const MapView before = state_.view;
     try {
-        if (openGame(path, state_.game, state_.model, state_.view) != GameSession::OpenResult::Opened)
+        if (openGame(path, state_.game, state_.model, state_.view, nullptr, GameAccess::Writer)
+            != GameSession::OpenResult::Opened)
             throw DatabaseError(QStringLiteral("The database [%1] can no longer be found.").arg(path));
     } catch (const DatabaseError& error) {
         dialogue_.inform(kProgramTitle, error.message(), MessageIcon::Critical);

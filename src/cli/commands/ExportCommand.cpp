@@ -49,6 +49,7 @@ int writePageToStdout(const MapModel& model, const ExportSettings& settings)
 int runExportCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    addHomeOption(parser);
     const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE"));
     const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
                                     QStringLiteral("The HTML file to write, - for standard output (default %1).").arg(kDefaultExportFileName),
@@ -77,7 +78,7 @@ int runExportCommand(const QStringList& arguments)
     return reportingFailures([&] {
         OpenedGame game;
         auto& [session, model, view] = game;
-        if (openCommandGame(parser.value(db), game) != kExitSuccess)
+        if (openCommandGame(commandGameFile(parser, parser.value(db)), game, GameAccess::Reader) != kExitSuccess)
             return int(kExitFailure);
         ExportSettings settings = exportSettingsOf(model);
         settings.options = *chosen;

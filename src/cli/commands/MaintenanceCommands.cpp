@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CommandGame.h"
 #include "ConsoleDialogue.h"
 #include "database/Maintenance.h"
 
@@ -13,27 +14,26 @@ int runMaintenance(const QStringList& arguments, const QString& summary, const Q
 {
     QCommandLineParser parser;
     addHomeOption(parser);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The game database file."));
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 QStringLiteral("The game database file; a bare file name with --home lies in that directory."));
     if (auto done = parseCommandLine(parser, arguments, summary))
         return *done;
     if (parser.positionalArguments().size() != 1) {
         printMessage(QStringLiteral("Name exactly one database file."));
         return kExitUsage;
     }
-    const QFileInfo file(parser.positionalArguments().constFirst());
-    if (!file.isFile()) {
-        printMessage(QStringLiteral("Could not find database [%1]").arg(file.filePath()));
+    const QString path = commandGameFile(parser, parser.positionalArguments().constFirst());
+    if (!QFileInfo(path).isFile()) {
+        printMessage(QStringLiteral("Could not find database [%1]").arg(path));
         return kExitFailure;
     }
     const std::optional<QString> home = programDirectoryFrom(parser);
     if (!home)
         return kExitFailure;
     ConsoleDialogue dialogue;
-    const MaintenanceResult result = repairAndCompact(*home, file.absoluteFilePath(),
-                                                      repairRequest, compactRequest, dialogue);
-    if (!result)
-        printMessage(result.failureReason);
-    return result ? kExitSuccess : kExitFailure;
+    const MaintenanceResult result = repairAndCompact(*home, path, repairRequest, compactRequest, dialogue);
+    // A repair that lost rows is no success for a script either.
+    return result && !result.lostRows() ? kExitSuccess : kExitFailure;
 }
 } // namespace
 

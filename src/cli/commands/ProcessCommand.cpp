@@ -32,6 +32,7 @@ std::optional<ProcessingOptions> optionsFrom(const QString& list)
 int runProcessCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    addHomeOption(parser);
     const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("The game database the reports belong to."),
                                 QStringLiteral("FILE"));
     const QCommandLineOption only(QStringLiteral("only"),
@@ -56,7 +57,7 @@ int runProcessCommand(const QStringList& arguments)
     return reportingFailures([&] {
         OpenedGame game;
         auto& [session, model, view] = game;
-        if (openCommandGame(parser.value(db), game) != kExitSuccess)
+        if (openCommandGame(commandGameFile(parser, parser.value(db)), game, GameAccess::Writer) != kExitSuccess)
             return int(kExitFailure);
         ConsoleDialogue dialogue;
         ReportState state;

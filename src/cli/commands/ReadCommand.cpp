@@ -30,6 +30,7 @@ void printReport(const ReportState& state)
 int runReadCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    addHomeOption(parser);
     const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("The game database the report belongs to."),
                                 QStringLiteral("FILE"));
     parser.addOption(db);
@@ -43,7 +44,7 @@ int runReadCommand(const QStringList& arguments)
     }
     OpenedGame game;
     auto& [session, model, view] = game;
-    if (const int opened = openCommandGame(parser.value(db), game); opened != kExitSuccess)
+    if (const int opened = openCommandGame(commandGameFile(parser, parser.value(db)), game, GameAccess::Reader); opened != kExitSuccess)
         return opened;
     ConsoleDialogue dialogue;
     ReportState state;

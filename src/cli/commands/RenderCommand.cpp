@@ -41,6 +41,7 @@ bool parseOrigin(const QString& text, int& column, int& row)
 int runRenderCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    addHomeOption(parser);
     parser.addOption({QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE")});
     parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("The PNG file to write, - for standard output."),
                       QStringLiteral("PNG")});
@@ -83,7 +84,7 @@ int runRenderCommand(const QStringList& arguments)
 
     OpenedGame game;
     auto& [session, model, view] = game;
-    if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), game);
+    if (const int opened = openCommandGame(commandGameFile(parser, parser.value(QStringLiteral("db"))), game, GameAccess::Reader);
         opened != kExitSuccess)
         return opened;
     MapSizeClick(view, zoom);

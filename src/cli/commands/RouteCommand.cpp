@@ -13,6 +13,7 @@ namespace arvenna {
 int runRouteCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    addHomeOption(parser);
     parser.addOption({QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE")});
     parser.addOption({QStringLiteral("fastest"), QStringLiteral("The route of fewest days over known land.")});
     parser.addPositionalArgument(QStringLiteral("FROM"), QStringLiteral("The start province, for example ab07."));
@@ -29,7 +30,7 @@ int runRouteCommand(const QStringList& arguments)
     return reportingFailures([&] {
         OpenedGame game;
         auto& [session, model, view] = game;
-        if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), game);
+        if (const int opened = openCommandGame(commandGameFile(parser, parser.value(QStringLiteral("db"))), game, GameAccess::Reader);
             opened != kExitSuccess)
             return opened;
         std::optional<MapCoord> ends[2];

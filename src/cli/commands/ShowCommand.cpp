@@ -12,6 +12,7 @@ namespace arvenna {
 int runShowCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
+    addHomeOption(parser);
     parser.addOption({QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE")});
     parser.addPositionalArgument(QStringLiteral("CODE"), QStringLiteral("The province code, for example ab07."));
     if (auto done = parseCommandLine(
@@ -26,7 +27,7 @@ int runShowCommand(const QStringList& arguments)
     return reportingFailures([&] {
         OpenedGame game;
         auto& [session, model, view] = game;
-        if (const int opened = openCommandGame(parser.value(QStringLiteral("db")), game);
+        if (const int opened = openCommandGame(commandGameFile(parser, parser.value(QStringLiteral("db"))), game, GameAccess::Reader);
             opened != kExitSuccess)
             return opened;
         const std::optional<MapCoord> place = gridPlaceOf(model, code);

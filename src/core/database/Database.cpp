@@ -22,16 +22,32 @@ bool isEngineDatabaseFile(const QString& path)
 
 Database Database::open(const QString& path)
 {
+    return openFile(path, false);
+}
+
+Database Database::openToSalvage(const QString& path)
+{
+    return openFile(path, true);
+}
+
+Database Database::openFile(const QString& path, bool salvage)
+{
     const QFileInfo info(path);
     if (!info.exists() || !info.isFile())
-        throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path));
+        throw DatabaseError(QStringLiteral("Could not find file '%1'.").arg(path), SQLITE_CANTOPEN);
     if (!isEngineDatabaseFile(path))
-        throw DatabaseError(QStringLiteral("'%1' is not a database file.").arg(path));
+        throw DatabaseError(QString::fromLatin1(sqlite3_errstr(SQLITE_NOTADB)), SQLITE_NOTADB);
 
     auto connection = std::make_shared<SqlConnection>(path);
     QSqlDatabase db = connection->database();
     if (!db.open())
-        throw DatabaseError(QStringLiteral("Could not open '%1': %2").arg(path, db.lastError().text()));
+        throw DatabaseError(QStringLiteral("Could not open '%1': %2").arg(path, db.lastError().text()),
+                            db.lastError().nativeErrorCode().toInt());
+    // The engine's switch for a schema it may not trust also has it count
+    // the pages of a file cut short by the file's length (no page is read
+    // before this).
+    if (salvage)
+        connection->run(QStringLiteral("PRAGMA writable_schema = ON"), {});
     // Reading the catalogue proves the file is readable as a database.
     connection->run(QStringLiteral("SELECT count(*) FROM sqlite_master"), {});
     return Database(std::move(connection), path);

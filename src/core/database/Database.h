@@ -18,6 +18,11 @@ struct SqlConnection;
 class Database {
 public:
     static Database open(const QString& path);
+    // The same for maintenance, also when the file is shorter than its
+    // header says (cut short by a crash or a full disk): the engine, which
+    // refuses such a file as damaged, then takes the pages the file holds
+    // for the whole database, so that every row on them can be read.
+    static Database openToSalvage(const QString& path);
 
     Database(Database&&) noexcept;
     Database& operator=(Database&&) noexcept;
@@ -41,6 +46,7 @@ public:
 
 private:
     Database(std::shared_ptr<SqlConnection> connection, QString path);
+    static Database openFile(const QString& path, bool salvage);
 
     std::shared_ptr<SqlConnection> connection_;
     QString path_;

@@ -78,13 +78,8 @@ DiscoveryOutcome discoverDatabases(const QString& programDirectory, DatabaseMenu
             database = Database::open(path);
             caption = usableCaption(*database, fileName, path, dialogue);
         } catch (const DatabaseError& error) {
-            if (isInUseByAnotherProgram(error))
-                dialogue.inform(kProgramTitle,
-                                QStringLiteral("The Database is in use by another program, please try again later.\n[")
-                                    + path + QLatin1Char(']'),
-                                MessageIcon::Warning);
-            else
-                dialogue.inform(kVersionTitle, kTooOld, MessageIcon::Critical);
+            dialogue.inform(kProgramTitle, failureMessage(error, path),
+                            isInUseByAnotherProgram(error) ? MessageIcon::Warning : MessageIcon::Critical);
             continue;
         }
         if (!caption)

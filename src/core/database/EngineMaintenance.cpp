@@ -112,7 +112,7 @@ QList<TableLoss> rebuildInto(sqlite3* damaged, sqlite3* fresh)
         if (!salvaged.damaged)
             continue;
         if (salvaged.copiedRows == 0)
-            throw DatabaseError(QStringLiteral("The table %1 could not be read at all.").arg(entry.name));
+            throw DatabaseError(QStringLiteral("The table %1 could not be read at all.").arg(entry.name), SQLITE_CORRUPT);
         const qint64 counted = countedRows(damaged, entry.name);
         if (counted != salvaged.copiedRows)
             losses.append({entry.name, counted > salvaged.copiedRows ? counted - salvaged.copiedRows : -1});
@@ -131,7 +131,7 @@ QList<TableLoss> rebuildInto(sqlite3* damaged, sqlite3* fresh)
     }
     runEngineSql(fresh, QStringLiteral("COMMIT"));
     if (!integrityOk(fresh))
-        throw DatabaseError(QStringLiteral("The rebuilt database does not pass the integrity check."));
+        throw DatabaseError(QStringLiteral("The rebuilt database does not pass the integrity check."), SQLITE_CORRUPT);
     return losses;
 }
 

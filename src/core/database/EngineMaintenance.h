@@ -20,8 +20,9 @@ struct RepairOutcome {
     QList<TableLoss> losses;
 };
 
-// Checks the database and, when it is damaged, rebuilds it from every row
-// that can still be read and writes the rebuilt copy back into the file.
+// Checks the database and, when it is damaged or cut short, rebuilds it
+// from every row that can still be read and writes the rebuilt copy back
+// into the file.
 // When rows were lost, the damaged original is first kept at damagedCopy.
 // Throws DatabaseError, leaving the file as it was, when a table cannot be
 // read at all or the rebuilt copy does not pass the check.

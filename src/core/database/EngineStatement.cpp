@@ -6,7 +6,7 @@ namespace arvenna {
 
 DatabaseError engineError(sqlite3* engine)
 {
-    return DatabaseError(QString::fromUtf8(sqlite3_errmsg(engine)));
+    return DatabaseError(QString::fromUtf8(sqlite3_errmsg(engine)), sqlite3_extended_errcode(engine));
 }
 
 EngineStatement::EngineStatement(sqlite3* engine, const QString& sql)

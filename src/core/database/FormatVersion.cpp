@@ -1,6 +1,9 @@
 #include "FormatVersion.h"
 
 #include "Database.h"
+#include "DatabaseError.h"
+
+#include <sqlite3.h>
 
 namespace arvenna {
 
@@ -10,6 +13,10 @@ constexpr double kAcceptedVersion = 6;
 
 GameSetup readGameSetup(Database& database)
 {
+    if (database.openRecordSet(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE"),
+                               RecordSetType::Snapshot, {QStringLiteral("SETUP")})
+            .isEOF())
+        throw DatabaseError(QStringLiteral("The database holds no table SETUP."), SQLITE_NOTADB);
     RecordSet setup = database.openRecordSet(QStringLiteral("SELECT * FROM SETUP ORDER BY DATEROW DESC"),
                                              RecordSetType::Snapshot);
     if (setup.isEOF())

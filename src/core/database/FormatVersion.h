@@ -25,7 +25,8 @@ struct GameSetup {
 };
 
 // Reads the newest SETUP row and checks its format version as a number, so
-// that 5.9 is still too old. Engine failures (no SETUP table) throw DatabaseError.
+// that 5.9 is still too old. A database without a SETUP table is not a
+// game's (SQLITE_NOTADB); it and engine failures throw DatabaseError.
 GameSetup readGameSetup(Database& database);
 
 // "Error with : ", the path, a line feed and kTooOld.

@@ -89,16 +89,18 @@ MaintenanceResult repairAndCompact(const QString& programDirectory, const QStrin
         recordMaintenance(database.database(), repair, compact, now);
         result.succeeded = true;
     } catch (const DatabaseError& error) {
-        result.failureReason = failureReason(error);
+        result.failureReason = failureMessage(error, path);
     }
-    if (result.succeeded) {
+    if (!result.succeeded) {
+        dialogue.inform(kTitle,
+                        QStringLiteral("The Process could not be completed Sucessfully!\n[") + path + QStringLiteral("]\n")
+                            + result.failureReason,
+                        MessageIcon::Critical);
+    } else if (result.lostRows()) {
+        dialogue.inform(kTitle, lossesText(result.losses, damagedCopy), MessageIcon::Warning);
+    } else {
         dialogue.inform(kTitle, QStringLiteral("Process completed Sucessfully!\n[") + path + QLatin1Char(']'),
                         MessageIcon::Information);
-        if (!result.losses.isEmpty())
-            dialogue.inform(kTitle, lossesText(result.losses, damagedCopy), MessageIcon::Warning);
-    } else {
-        dialogue.inform(kTitle, QStringLiteral("The Process could not be completed Sucessfully!\n[") + path + QLatin1Char(']'),
-                        MessageIcon::Critical);
     }
     return result;
 }

@@ -22,17 +22,21 @@ bool isWorkFileName(const QString& fileName);
 
 struct MaintenanceResult {
     bool succeeded = false;
-    QString failureReason;   // why the run failed, in a player's words
+    QString failureReason;   // why the run failed, naming the file (failureMessage)
     QList<TableLoss> losses; // rows the repair could not read
     explicit operator bool() const { return succeeded; }
+    // The run completed, but the repaired game lacks rows the damaged one held.
+    bool lostRows() const { return succeeded && !losses.isEmpty(); }
 };
 
 // Repairs and/or compacts the database at path (a non-empty request asks
 // for that step). The file is held against other programs for the whole
-// run and written only through the engine, so a failed or interrupted run
-// leaves it as it was. Work files of earlier versions and interrupted runs
+// run (its writer lock and the engine's own locks) and written only
+// through the engine, so a failed or interrupted run leaves it as it was. Work files of earlier versions and interrupted runs
 // in the program directory are cleared; a file named like one is refused.
-// A successful run adds a DATABASEMAINT row; the user is told either way.
+// A successful run adds a DATABASEMAINT row; the user is told either way:
+// success, the rows a repair lost (instead of the success text), or the
+// failure and its cause.
 MaintenanceResult repairAndCompact(const QString& programDirectory, const QString& path,
                                    const QString& repairRequest, const QString& compactRequest,
                                    UserDialogue& dialogue, const QDateTime& now = QDateTime::currentDateTime());

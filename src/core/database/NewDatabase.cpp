@@ -4,7 +4,11 @@
 #include "Database.h"
 #include "DatabaseError.h"
 #include "DatabaseMenus.h"
+#include "EngineFailure.h"
+#include "Maintenance.h"
+#include "Migrations.h"
 #include "Transaction.h"
+#include "WriterLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,9 +132,17 @@ void NewGameDatabase::finish(GameFamily family, qint16 gameNumber, const QDateTi
         setup.update();
         setup.close();
         transaction.commit();
+        migrateGame(database);
         // The template's emptied pages would stay in the new file as free space.
         database.execute(QStringLiteral("VACUUM"));
         database.close();
+    }
+    // A game of that name open for writing elsewhere is not replaced.
+    std::optional<WriterLock> lock;
+    try {
+        lock.emplace(path_);
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(failureMessage(error, path_), error.engineCode());
     }
     // One rename: an interrupted or failed replacement leaves the old game whole.
     std::error_code failure;

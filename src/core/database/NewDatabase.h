@@ -41,9 +41,10 @@ public:
     // Copies the template to the work file; false when the copy failed.
     bool copyTemplate(const QString& templatePath);
     // Empties the knowledge tables (counters start again at 1), writes the
-    // SETUP row, compacts the copy and puts it in place of the game file in
-    // one step (replacing one already there). Throws DatabaseError and leaves
-    // the game file as it was on failure.
+    // SETUP row, brings the schema to the latest migration, compacts the copy
+    // and puts it in place of the game file in one step (replacing one already
+    // there, unless another program has it open for writing). Throws
+    // DatabaseError and leaves the game file as it was on failure.
     void finish(GameFamily family, qint16 gameNumber, const QDateTime& now = QDateTime::currentDateTime());
 
 private:

@@ -18,6 +18,8 @@ PurgeResult purgeOpenDatabase(GameSession& session, UserDialogue& dialogue)
         MessageIcon::Critical, DialogueButtons::YesNoKeep);
     if (answer != DialogueAnswer::Yes)
         return PurgeResult::Declined;
+    // Another writer stays refused until the file is gone.
+    const std::unique_ptr<WriterLock> held = std::move(session.writerLock);
     session.close();
     if (!QFile::remove(path)) {
         dialogue.inform(kProgramTitle, QStringLiteral("The database [") + path + QStringLiteral("] could not be deleted."),

@@ -16,6 +16,15 @@ QString nextConnectionName()
 }
 } // namespace
 
+DatabaseError queryError(const QSqlQuery& query, const QString& sql)
+{
+    // The engine's own words first; Qt's account of its step only when the
+    // engine has none.
+    const QSqlError error = query.lastError();
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return DatabaseError(QStringLiteral("%1\n[%2]").arg(text, sql), error.nativeErrorCode().toInt());
+}
+
 SqlConnection::SqlConnection(const QString& path)
     : name(nextConnectionName())
 {
@@ -47,11 +56,11 @@ QSqlQuery SqlConnection::run(const QString& sql, const QVariantList& params, boo
     QSqlQuery query(db);
     query.setForwardOnly(forwardOnly);
     if (!query.prepare(sql))
-        throw DatabaseError(QStringLiteral("%1\n[%2]").arg(query.lastError().text(), sql));
+        throw queryError(query, sql);
     for (const QVariant& value : params)
         query.addBindValue(value);
     if (!query.exec())
-        throw DatabaseError(QStringLiteral("%1\n[%2]").arg(query.lastError().text(), sql));
+        throw queryError(query, sql);
     return query;
 }
 

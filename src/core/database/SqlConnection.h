@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DatabaseError.h"
+
 #include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -29,6 +31,9 @@ struct SqlConnection {
 private:
     QHash<QString, qint64> lastCounters_; // by table name in lower case
 };
+
+// The failure of a statement, with the engine's result code and the SQL text.
+DatabaseError queryError(const QSqlQuery& query, const QString& sql);
 
 // A table or field name as SQL text; names cannot be bound as values.
 QString quotedIdentifier(const QString& identifier);

@@ -2,6 +2,7 @@
 
 #include "PreparedStatements.h"
 #include "database/DatabaseError.h"
+#include "database/EngineFailure.h"
 #include "database/GameSession.h"
 #include "database/Transaction.h"
 #include "model/MapModel.h"
@@ -97,11 +98,10 @@ FileOutcome ProcessingRun::processFile(const QString& path, const ProcessingOpti
             outcome.processed = true;
         }
     } catch (const DatabaseError& error) {
-        outcome.reason = QStringLiteral("nothing was stored: %1").arg(error.message());
+        const QString cause = failureMessage(error, database.path());
+        outcome.reason = QStringLiteral("nothing was stored: %1").arg(cause);
         dialogue_.inform(QStringLiteral("Critical Warning"),
-                         QStringLiteral("The database %1 could not be written; it may be read-only or in use "
-                                        "by another program (%2). Nothing of the report %3 was stored.")
-                             .arg(database.path(), error.message(), path),
+                         QStringLiteral("Nothing of the report %1 was stored.\n%2").arg(path, cause),
                          MessageIcon::Critical);
         if (stagesRan)
             reloadModel(database);

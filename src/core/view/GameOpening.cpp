@@ -5,6 +5,7 @@
 #include "database/Database.h"
 #include "database/DatabaseCaption.h"
 #include "database/DatabaseError.h"
+#include "database/EngineFailure.h"
 #include "database/FormatVersion.h"
 #include "model/MapModel.h"
 #include "model/ModelLoader.h"
@@ -18,9 +19,13 @@ namespace {
 // The menu caption of a game database the program can read.
 QString usableCaption(const QString& path)
 {
-    Database database = Database::open(path);
-    const GameSetup setup = readGameSetup(database);
-    database.close();
+    GameSetup setup;
+    try {
+        Database database = Database::open(path);
+        setup = readGameSetup(database);
+    } catch (const DatabaseError& error) {
+        throw DatabaseError(failureMessage(error, path), error.engineCode());
+    }
     if (setup.verdict == GameSetup::Verdict::TooOld)
         throw DatabaseError(tooOldMessage(path));
     if (setup.verdict == GameSetup::Verdict::Undescribed)
@@ -41,14 +46,18 @@ void loadInto(MapModel& model, Database& database, const MapView& view, QImage* 
 } // namespace
 
 GameSession::OpenResult openGame(QString path, GameSession& session, MapModel& model, MapView& view,
-                                 QImage* loadingPicture)
+                                 QImage* loadingPicture, GameAccess access)
 {
+    // Reopening its own game (a reload), a writer never lets go of it.
+    std::unique_ptr<WriterLock> held;
+    if (access == GameAccess::Writer && !path.isEmpty() && session.CurrentDBName == path)
+        held = std::move(session.writerLock);
     closeGame(session, view);
     if (path.isEmpty())
         return GameSession::OpenResult::NotADatabaseEntry;
     if (!QFileInfo(path).isFile())
         return GameSession::OpenResult::FileMissing;
-    const GameSession::OpenResult opened = session.open(usableCaption(path), path);
+    const GameSession::OpenResult opened = session.open(usableCaption(path), path, access, std::move(held));
     if (opened != GameSession::OpenResult::Opened)
         return opened;
     try {

@@ -17,11 +17,13 @@ struct MapView;
 // loads the reference lists and the map into a fresh model that replaces
 // model only when all of it loaded, and lays the view out as a newly opened
 // map. With loadingPicture, each province is painted into it as it arrives.
-// A refused database, an engine failure or inconsistent data throws
+// A writer holds the game's writer lock until the game is closed (see
+// GameSession::open); a reader works beside a writer. A refused database, an
+// engine failure (its message naming the cause) or inconsistent data throws
 // DatabaseError; no game is open then. The path is taken by value: it may
 // name the session's own CurrentDBName, which closing the old game empties.
 GameSession::OpenResult openGame(QString path, GameSession& session, MapModel& model, MapView& view,
-                                 QImage* loadingPicture = nullptr);
+                                 QImage* loadingPicture = nullptr, GameAccess access = GameAccess::Reader);
 
 // Closes the open game: the connection and the view's map.
 void closeGame(GameSession& session, MapView& view);

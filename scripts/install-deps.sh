@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite sqlite3 libsqlite3-dev)
+packages=(cmake make g++ pkg-config qt6-base-dev libqt6sql6-sqlite sqlite3 libsqlite3-dev mdbtools-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")

@@ -12,6 +12,7 @@ int runProcessCommand(const QStringList& arguments);
 int runExportCommand(const QStringList& arguments);
 int runCreateCommand(const QStringList& arguments);
 int runRouteCommand(const QStringList& arguments);
+int runImportCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -26,6 +27,7 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("export"), QStringLiteral("write the map as an HTML page"), runExportCommand},
         {QStringLiteral("create"), QStringLiteral("create a new game database from a template"), runCreateCommand},
         {QStringLiteral("route"), QStringLiteral("print the travel route between two provinces"), runRouteCommand},
+        {QStringLiteral("import"), QStringLiteral("import a game kept in a Microsoft Access database"), runImportCommand},
     };
     return commands;
 }

@@ -9,6 +9,7 @@
 #include "importing/AccessFile.h"
 #include "importing/GameReferences.h"
 #include "importing/ImportAccessGame.h"
+#include "importing/ImportedValue.h"
 
 #include <QDir>
 #include <QImage>
@@ -255,6 +256,23 @@ private slots:
         const ScriptedDialogue::Shown shownReport{"Import Access Game", QString(), MessageIcon::Information};
         QCOMPARE(dialogue.shown, (QList<ScriptedDialogue::Shown>{name, shownReport, name, replace, aborting, name,
                                                                  replace, shownReport}));
+    }
+
+    // Each value takes its column's type; what cannot become one is left null.
+    void convertsValuesToTheColumnTypes()
+    {
+        const QVariantList values{QVariant(), 12LL, 7.5, 8.0, QStringLiteral(" 42 "), QStringLiteral("ab07"), 1e30};
+        QVariantList whole;
+        QVariantList real;
+        QVariantList text;
+        for (const QVariant& value : values) {
+            whole << columnValue(value, QStringLiteral("INTEGER"));
+            real << columnValue(value, QStringLiteral("REAL"));
+            text << columnValue(value, QStringLiteral("TEXT"));
+        }
+        QCOMPARE(whole, (QVariantList{QVariant(), 12LL, QVariant(), 8LL, 42LL, QVariant(), QVariant()}));
+        QCOMPARE(real, (QVariantList{QVariant(), 12.0, 7.5, 8.0, 42.0, QVariant(), 1e30}));
+        QCOMPARE(text, (QVariantList{QVariant(), "12", "7.5", "8", " 42 ", "ab07", "1e+30"}));
     }
 
     void countsReferencesToMissingRows()

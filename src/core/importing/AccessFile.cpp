@@ -107,10 +107,11 @@ AccessFile::AccessFile(const QString& path)
     mdb_set_date_fmt(handle_->mdb, "%Y-%m-%dT%H:%M:%S");
     mdb_set_boolean_fmt_numbers(handle_->mdb);
     mdb_set_bind_size(handle_->mdb, kBindSize);
-    if (!mdb_read_catalog(handle_->mdb, MDB_TABLE))
+    GPtrArray* catalog = mdb_read_catalog(handle_->mdb, MDB_TABLE);
+    if (!catalog)
         throw DatabaseError(QStringLiteral("The list of tables of [%1] could not be read.").arg(path));
-    for (unsigned int i = 0; i < handle_->mdb->num_catalog; ++i) {
-        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(handle_->mdb->catalog, i));
+    for (guint i = 0; i < catalog->len; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
         if (entry->object_type == MDB_TABLE && !mdb_is_system_table(entry))
             tableNames_.append(QString::fromUtf8(entry->object_name));
     }
@@ -144,7 +145,8 @@ AccessTable AccessFile::readTable(const QString& name) const
 
     AccessTable result;
     result.name = found;
-    const unsigned int columns = table->num_cols;
+    // The column list as read, not the count the (possibly damaged) header gives.
+    const unsigned int columns = table->columns->len;
     std::vector<std::vector<char>> buffers(columns, std::vector<char>(kBindSize + 1, '\0'));
     std::vector<int> lengths(columns, 0);
     for (unsigned int c = 0; c < columns; ++c) {

@@ -1,7 +1,8 @@
 #include "ImportedValue.h"
 
+#include <QLocale>
+
 #include <cmath>
-#include <limits>
 
 namespace arvenna {
 
@@ -43,7 +44,7 @@ QVariant columnValue(const QVariant& value, const QString& declaredType)
         || type.contains(QLatin1String("DOUB")))
         return realNumber(value);
     if (value.typeId() == QMetaType::Double)
-        return QString::number(value.toDouble(), 'g', std::numeric_limits<double>::max_digits10);
+        return QString::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
     return value.toString();
 }
 

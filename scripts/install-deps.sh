@@ -2,9 +2,10 @@
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
 
-# The build, then what the package and its checks need: icons from SVG,
-# manual pages from --help, the Debian package tools and the validators.
-packages=(cmake make g++ qt6-base-dev libqt6sql6-sqlite sqlite3 libsqlite3-dev
+# The build (libmdb reads old Access games), then what the package and its
+# checks need: icons from SVG, manual pages from --help, the Debian package
+# tools and the validators.
+packages=(cmake make g++ pkg-config qt6-base-dev libqt6sql6-sqlite sqlite3 libsqlite3-dev mdbtools-dev
           librsvg2-bin help2man dpkg-dev file lintian desktop-file-utils appstream)
 missing=()
 for package in "${packages[@]}"; do

@@ -13,6 +13,7 @@ int runExportCommand(const QStringList& arguments);
 int runCreateCommand(const QStringList& arguments);
 int runRouteCommand(const QStringList& arguments);
 int runUndoCommand(const QStringList& arguments);
+int runImportCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -28,6 +29,7 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("create"), QStringLiteral("create a new game database from a template"), runCreateCommand},
         {QStringLiteral("route"), QStringLiteral("print the travel route between two provinces"), runRouteCommand},
         {QStringLiteral("undo"), QStringLiteral("take back the last processing run of a game"), runUndoCommand},
+        {QStringLiteral("import"), QStringLiteral("import a game kept in a Microsoft Access database"), runImportCommand},
     };
     return commands;
 }

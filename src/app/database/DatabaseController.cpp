@@ -5,17 +5,23 @@
 #include "database/Maintenance.h"
 #include "database/NewDatabase.h"
 #include "database/Purge.h"
+#include "importing/ImportAccessGame.h"
 #include "shell/AppState.h"
 #include "shell/UserDialogue.h"
 #include "view/GameOpening.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 
 namespace arvenna {
 
 DatabaseController::DatabaseController(AppState& state, UserDialogue& dialogue, QObject* parent)
     : QObject(parent), state_(state), dialogue_(dialogue)
 {
+    // The window's entry is found by its name, so the window need not know of the import.
+    if (auto* entry = parent ? parent->findChild<QAction*>(QStringLiteral("importdb")) : nullptr)
+        connect(entry, &QAction::triggered, this, &DatabaseController::importAccessGame);
 }
 
 bool DatabaseController::discover()
@@ -86,6 +92,15 @@ void DatabaseController::compact(int index)
 void DatabaseController::createDatabase()
 {
     if (createDatabaseFromTemplate(state_.programDirectory, state_.databaseMenus, dialogue_))
+        discover();
+}
+
+void DatabaseController::importAccessGame()
+{
+    const QString file = QFileDialog::getOpenFileName(
+        qobject_cast<QWidget*>(parent()), QStringLiteral("Import Access Game"), QString(),
+        QStringLiteral("Microsoft Access databases (*.mdb *.MDB);;All files (*)"));
+    if (!file.isEmpty() && importAccessGameFromMenu(file, state_.programDirectory, state_.databaseMenus, dialogue_))
         discover();
 }
 

@@ -27,6 +27,9 @@ public:
     void compact(int index);
     // "Create Clean Database": a new game from a template, listed at once.
     void createDatabase();
+    // "Import Access Game...": a new game from an old one kept in a Microsoft
+    // Access file of the player's choice, listed at once.
+    void importAccessGame();
 
 signals:
     void databaseMenusChanged(const DatabaseMenus& menus);

@@ -33,6 +33,7 @@ MainMenus::MainMenus(QMenuBar* bar)
     repHeadEnd = FileMn00->addSeparator();
     dbtools = namedMenu(FileMn00, QStringLiteral("dbtools"), QStringLiteral("Database &Tools"));
     crtnewdb = namedAction(dbtools, QStringLiteral("crtnewdb"), QStringLiteral("Create Clean &Database"));
+    namedAction(dbtools, QStringLiteral("importdb"), QStringLiteral("&Import Access Game..."));
     RepDB = namedMenu(dbtools, QStringLiteral("RepDB"), QStringLiteral("&Repair DataBase"));
     compdb = namedMenu(dbtools, QStringLiteral("compdb"), QStringLiteral("Com&pact Database"));
     FileMn00->addSeparator();

@@ -175,7 +175,8 @@ private slots:
         QVERIFY(app.state.game.isOpen());
         QVERIFY(app.state.view.MapOpen);
 
-        app.find(QStringLiteral("delbase"))->trigger(); // answered Yes
+        app.dialogue.answers.enqueue(DialogueAnswer::Yes); // Enter alone answers No
+        app.find(QStringLiteral("delbase"))->trigger();
         QVERIFY(!QFile::exists(app.home.file(QStringLiteral("Quorvane.mdb"))));
         QCOMPARE(texts(app.all(QStringLiteral("RepHead"))), QStringList{"Arvenna G2 [Arvenna.mdb]"});
         verifyClosed(app);

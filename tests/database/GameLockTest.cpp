@@ -92,12 +92,14 @@ private slots:
         const CliRun reader = runCli({"show", "--db", game, "aa00"});
         QVERIFY(first->waitForFinished(120000));
         QCOMPARE((QList<int>{first->exitCode(), second.status}), (QList<int>{0, 1}));
-        QCOMPARE(QString::fromUtf8(first->readAllStandardOutput()), "ok " + report_ + "\n");
+        QCOMPARE(QString::fromUtf8(first->readAllStandardOutput()), "ok " + report_ + ": turn 20, Red Wolves [m42]\n");
         QCOMPARE(second.out, QString());
         QCOMPARE(second.err, inUse(game, holder) + "\n");
         QVERIFY2(!reader.err.contains("in use"), qPrintable(reader.err));
         QCOMPARE(surplusRows(game), QStringList{"0"});
-        QCOMPARE(filesIn(home), QStringList{"Arvenna.mdb"});
+        // The lock went with the run; the copy that can undo it stays.
+        QCOMPARE(filesIn(home), (QStringList{"Arvenna.mdb", "Arvenna.mdb.before-processing",
+                                             "Arvenna.mdb.before-processing.run"}));
 
         // Once the first has let go, the same command works.
         const CliRun again = runCli({"process", "--db", game, kSmallReport});

@@ -278,6 +278,7 @@ private slots:
                  (ScriptedDialogue::Shown{"Accept Copy", "With this action the current database [" + path
                                                              + "] will be deleted, are you sure ?",
                                           MessageIcon::Critical}));
+        dialogue.answers.enqueue(DialogueAnswer::Yes); // Enter alone answers No
         QCOMPARE(purgeOpenDatabase(game, dialogue), PurgeResult::Deleted);
         QVERIFY(!game.isOpen() && !QFile::exists(path));
         QCOMPARE(game.CurrentDBName, QString());

@@ -131,8 +131,11 @@ private slots:
         std::sort(imported.begin(), imported.end(), [](const auto& a, const auto& b) { return a.table < b.table; });
         QCOMPARE(imported, counts);
         // Same schema as a new game: the same tables, indexes and columns.
+        TestHome fresh;
+        fresh.addGameDatabase(QStringLiteral("Arvenna.mdb"));
+        QCOMPARE(runCli({"create", "--type", "g", "--number", "9", "Fresh", "--home", fresh.path()}).status, 0);
         const QString schemaSql = QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name");
-        QCOMPARE(queryRows(game, schemaSql), queryRows(home.home.file(QStringLiteral("Arvenna.mdb")), schemaSql));
+        QCOMPARE(queryRows(game, schemaSql), queryRows(fresh.file(QStringLiteral("Fresh.MDB")), schemaSql));
         QCOMPARE(queryRows(game, "PRAGMA integrity_check"), QStringList{"ok"});
 
         QCOMPARE(home.files(), (QStringList{"Arvenna.mdb", "Old.MDB", "Quorvane.mdb"}));

@@ -14,8 +14,7 @@ DialogueAnswer ScriptedDialogue::ask(const QString& title, const QString& text, 
     shown.append({title, text, icon});
     if (!answers.isEmpty())
         return answers.dequeue();
-    const bool yesNo = buttons == DialogueButtons::YesNo || buttons == DialogueButtons::YesNoKeep;
-    return yesNo ? DialogueAnswer::Yes : DialogueAnswer::Ok;
+    return buttons == DialogueButtons::YesNo ? DialogueAnswer::Yes : DialogueAnswer::Ok;
 }
 
 std::optional<QString> ScriptedDialogue::askText(const QString& title, const QString& prompt)

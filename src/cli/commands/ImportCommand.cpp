@@ -5,6 +5,7 @@
 #include "importing/ImportAccessGame.h"
 
 #include <QCommandLineParser>
+#include <optional>
 
 namespace arvenna {
 
@@ -25,8 +26,11 @@ int runImportCommand(const QStringList& arguments)
         printMessage(QStringLiteral("import needs the Access file and one NAME."));
         return kExitUsage;
     }
+    const std::optional<QString> found = programDirectoryFrom(parser);
+    if (!found)
+        return kExitFailure;
+    const QString& home = *found;
     return reportingFailures([&] {
-        const QString home = programDirectoryFrom(parser);
         ConsoleDialogue dialogue;
         DatabaseMenus menus;
         discoverDatabases(home, menus, dialogue);

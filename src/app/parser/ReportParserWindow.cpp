@@ -52,6 +52,7 @@ ReportParserWindow::ReportParserWindow(const QString& programDirectory, const QS
     File1 = new QListWidget(this);
     File1->setObjectName(QStringLiteral("File1"));
     File1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    File1->setMinimumWidth(360); // room for each file's turn and faction
     Command1 = new QPushButton(programIcon(programDirectory, QStringLiteral("GreyBkskull.ico")),
                                QStringLiteral("Process Report"), this);
     Command1->setObjectName(QStringLiteral("Command1"));

@@ -2,6 +2,7 @@
 
 #include "Database.h"
 #include "ProvinceCellMigration.h"
+#include "RoutesTable.h"
 #include "Transaction.h"
 
 #include <iterator>
@@ -13,6 +14,7 @@ namespace {
 // A new one is added at the end, never in between.
 constexpr Migration kMigrations[] = {
     uniqueProvinceCells,
+    addRoutesTable,
 };
 
 int userVersion(Database& database)

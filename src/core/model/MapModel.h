@@ -6,6 +6,7 @@
 #include "Factions.h"
 #include "Coordinates.h"
 #include "InnerTypeTable.h"
+#include "KnownRoutes.h"
 #include "Province.h"
 #include "ReferenceLists.h"
 #include "Rulers.h"
@@ -40,6 +41,7 @@ struct MapModel {
     CollectCharacter Characters;
     CollectFactions Factions;
     InnerTypeArray InnerTypeTable;
+    KnownRoutes Routes; // the routes the reports listed, by province
     qint16 UndergroundRow = 0; // last row of the surface map
     MapGrid grid;
     ReferenceLists lists;

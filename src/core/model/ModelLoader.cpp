@@ -2,6 +2,7 @@
 
 #include "ClassicPalette.h"
 #include "InnerLocationLoader.h"
+#include "KnownRoutesLoader.h"
 #include "MapModel.h"
 #include "ModelValues.h"
 #include "database/Database.h"
@@ -87,6 +88,7 @@ struct LoadedModel {
     CollectFactions Factions;
     CollectProvincia Provinces;
     InnerTypeArray InnerTypeTable;
+    KnownRoutes Routes;
     qint16 UndergroundRow = 0;
     MapGrid grid;
 };
@@ -204,6 +206,7 @@ void loadMapModel(MapModel& model, Database& database, MapLoadObserver* observer
     QHash<qint64, ClassProvincia*> provincesById;
     readProvinces(database, loaded, model.TerrainsByID, provincesById, observer);
     loadInnerLocations(database, provincesById);
+    loaded.Routes = readKnownRoutes(database);
 
     model.YCoordsByCode = std::move(loaded.YCoordsByCode);
     model.YCoordsByNum = std::move(loaded.YCoordsByNum);
@@ -213,6 +216,7 @@ void loadMapModel(MapModel& model, Database& database, MapLoadObserver* observer
     model.Factions = std::move(loaded.Factions);
     model.Provinces = std::move(loaded.Provinces);
     model.InnerTypeTable = std::move(loaded.InnerTypeTable);
+    model.Routes = std::move(loaded.Routes);
     model.UndergroundRow = loaded.UndergroundRow;
     model.grid = loaded.grid;
     if (observer)

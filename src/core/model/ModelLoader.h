@@ -24,7 +24,8 @@ public:
 
 // Rebuilds the model from the open database: provinces with their cities,
 // market offers and inner locations (two levels), the grid, alliances,
-// characters, factions, the kinds of inner location and the grid values.
+// characters, factions, the kinds of inner location, the known routes and the
+// grid values.
 // Needs the terrains of fillTerrains. The model changes only when the whole
 // load succeeds; a failure throws DatabaseError.
 void loadMapModel(MapModel& model, Database& database, MapLoadObserver* observer = nullptr);

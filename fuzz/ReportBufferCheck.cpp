@@ -12,7 +12,7 @@ namespace {
 bool isLabelledItem(const QString& item)
 {
     static const QStringList labels{"(LOC)", "(LCN)", "(RUL)", "(MAK)", "(INN)", "(SEE)",
-                                    "(MIN)", "(GUI)", "(TMP)", "(NEW)", "(LOR)"};
+                                    "(MIN)", "(GUI)", "(TMP)", "(NEW)", "(LOR)", "(RTE)"};
     return item.size() > 5 && item[5] == QLatin1Char(' ') && labels.contains(item.left(5));
 }
 

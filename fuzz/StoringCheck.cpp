@@ -120,7 +120,7 @@ StoringCheck::StoringCheck(const QString& gameSqlDirectory, const QString& world
     const QString gamePath = directory_.filePath(QStringLiteral("Arvenna.mdb"));
     reportPath_ = directory_.filePath(QStringLiteral("report.txt"));
     buildGameFile(gamePath, gameSqlDirectory);
-    openGame(gamePath, game_.session, game_.model, game_.view);
+    openGame(gamePath, game_.session, game_.model, game_.view, nullptr, GameAccess::Writer);
     ReportState state;
     SilentDialogue dialogue;
     ProcessingRun run(game_.session, game_.model, state, dialogue);

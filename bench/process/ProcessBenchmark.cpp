@@ -40,7 +40,7 @@ struct FreshGame {
         if (!QFile::copy(QStringLiteral(ARVENNA_BUILT_HOME "/Arvenna.mdb"), path)
             || !QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner))
             qFatal("cannot copy the built game database");
-        openGame(path, session, model, view);
+        openGame(path, session, model, view, nullptr, GameAccess::Writer);
     }
     // Milliseconds to process the files in one run; every file must be stored.
     double process(const QStringList& files)

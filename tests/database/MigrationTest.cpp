@@ -31,6 +31,17 @@ INSERT INTO INNERLOCATIONS (INNERLOCALID, ProvinceID, LocalNumber, LocalNAme, In
   (1, 1, '7001', 'Old Keep', 1), (2, 5, '7002', 'Deep Mine', 3), (3, 2, '7003', 'Green Inn', 4);
 )");
 
+// The route table as the game holds it, or nothing.
+const QStringList kRoutesTable{
+    "CREATE TABLE ROUTES (ROUTEID INTEGER PRIMARY KEY, PROVINCECODE TEXT NOT NULL, DIRECTION TEXT NOT NULL, "
+    "DESTCODE TEXT NOT NULL, DESTNAME TEXT NOT NULL DEFAULT '', DAYS INTEGER, TURN INTEGER NOT NULL, "
+    "UNIQUE (PROVINCECODE, DIRECTION))"};
+
+QStringList routesTable(const QString& path)
+{
+    return queryRows(path, "SELECT sql FROM sqlite_master WHERE type = 'table' AND name = 'ROUTES'");
+}
+
 QString userVersion(const QString& path)
 {
     return queryRows(path, "PRAGMA user_version").constFirst();
@@ -93,12 +104,33 @@ private slots:
         QCOMPARE(userVersion(path), QString::number(latestMigration()));
         QCOMPARE(queryRows(path, "SELECT sql FROM sqlite_master WHERE name = 'IdxProvinciasCell'"),
                  QStringList{"CREATE UNIQUE INDEX IdxProvinciasCell ON PROVINCIAS (YORD, XORD)"});
+        QCOMPARE(routesTable(path), kRoutesTable);
         game.close();
 
         NewGameDatabase created(home.path(), QStringLiteral("Fresh"));
         QVERIFY(created.copyTemplate(QStringLiteral(ARVENNA_BUILT_HOME "/Arvenna.mdb")));
         created.finish(GameFamily::Arvenna, 3);
         QCOMPARE(userVersion(created.path()), QString::number(latestMigration()));
+        QCOMPARE(routesTable(created.path()), kRoutesTable);
+    }
+
+    // A game an earlier version of the program already brought to its first
+    // migration gains the route table, and only when opened for writing.
+    void anEarlierGameGainsTheRouteTable()
+    {
+        TestHome home;
+        const QString path = home.addGameDatabase("Arvenna.mdb");
+        runSql(path, "PRAGMA user_version = 1");
+        GameSession reader;
+        QCOMPARE(reader.open(kCaption, path), GameSession::OpenResult::Opened);
+        reader.close();
+        QCOMPARE(routesTable(path), QStringList());
+
+        GameSession game;
+        QCOMPARE(game.open(kCaption, path, GameAccess::Writer), GameSession::OpenResult::Opened);
+        QCOMPARE(game.openingNotices, QStringList());
+        QCOMPARE(userVersion(path), QStringLiteral("2"));
+        QCOMPARE(routesTable(path), kRoutesTable);
     }
 };
 

@@ -39,7 +39,7 @@ private slots:
             "Shaft 2 [m312], mine-shaft, in Harrowfield Mine [m310]=(MIN)",
             "Weavers' Guild [g501], guild, in Kessra [m421]=(GUI)", "Inner locations:=(INN)",
             "1,850 peasants work the fields.=(LCN)", "Posted in Kessra:=", "Ships sighted:=",
-            "Routes leaving Harrowfield:=", "ocean ROUTES:=", "A magical barrier surrounds it.=",
+            "Routes leaving Harrowfield:=(RTE)", "ocean ROUTES:=", "A magical barrier surrounds it.=",
             "Ships docked at port:=", "Cities rumored to be nearby:=", "Skills taught here:=", "It is raining.=",
             "The province is blanketed in fog.=", "No one can be seen here.=", "It is windy.=",
             "Recovery from recent pillage: 20%=", "This tower permits study of Magic [800]=", "Old book of lore=",

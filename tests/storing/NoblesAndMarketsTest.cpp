@@ -47,14 +47,6 @@ QStringList modelOffers(const MapModel& model, const QString& code)
     return result;
 }
 
-// A turn 13 report of faction a01 whose location part is `locations`.
-QString writeReport(const StoringGame& game, const QString& name, const QByteArray& locations)
-{
-    game.home.writeFile(name, "Arvenna G2 turn 13 report\nReport for Ash Clan [a01].\nUnclaimed items:\n\n  qty  name\n"
-                              "  ---  ----\n\n"
-                                  + locations + "\nOrder template\n-----------\nend\n");
-    return game.home.file(name);
-}
 } // namespace
 
 class NoblesAndMarketsTest : public QObject {
@@ -144,7 +136,7 @@ private slots:
     void noNoblesStillStoreTheFaction()
     {
         StoringGame game;
-        const QString none = writeReport(game, "none.txt", "");
+        const QString none = game.writeReport("none.txt", "Arvenna G2 turn 13 report", "");
         game.home.writeFile("zero.txt", "Arvenna G2 turn 13 report\nReport for Ash Clan [a01].\n\nFaction [a01]\n"
                                         "-----\nCharacters: 0 (of 5)\n\nUnit  Where Loyal        Health\n----\n\n"
                                         "Unclaimed items:\n\n  qty  name\n  ---  ----\n\n");
@@ -175,7 +167,7 @@ private slots:
         QFETCH(QByteArray, locations);
         StoringGame game;
         game.process({"world-turn12.txt"});
-        const QString bad = writeReport(game, "bad.txt", locations);
+        const QString bad = game.writeReport("bad.txt", "Arvenna G2 turn 13 report", locations);
         const QList<FileOutcome> outcomes = game.process({bad, "owls-turn20.txt"}, {false, false, false, true, true, true});
         QCOMPARE(outcomes[0].processed, false);
         QVERIFY2(outcomes[0].reason.contains("in report line"), qPrintable(outcomes[0].reason));

@@ -11,14 +11,6 @@
 using namespace arvenna;
 
 namespace {
-// A turn 12 report of faction a01 whose location part is `locations`.
-QString writeReport(const StoringGame& game, const QString& name, const QByteArray& locations)
-{
-    game.home.writeFile(name, "Arvenna G2 turn 12 report\nReport for Ash Clan [a01].\nUnclaimed items:\n\n  qty  name\n"
-                              "  ---  ----\n\n"
-                                  + locations + "\nOrder template\n-----------\nend\n");
-    return game.home.file(name);
-}
 
 // The error box of a file that failed on a report line: its number and text, then why.
 ScriptedDialogue::Shown errorBox(const QString& path, const FileOutcome& outcome)
@@ -81,7 +73,7 @@ private slots:
         QFETCH(QByteArray, locations);
         QFETCH(QString, reason);
         StoringGame game;
-        const QString bad = writeReport(game, "bad.txt", locations);
+        const QString bad = game.writeReport("bad.txt", "Arvenna G2 turn 12 report", locations);
         const QList<FileOutcome> outcomes = game.process({bad, "world-turn14.txt"});
         QCOMPARE(outcomes[0].reason, reason);
         QCOMPARE(outcomes[0].reason.endsWith(QString::number(outcomes[0].line) + ": " + outcomes[0].lineText), true);
@@ -98,8 +90,8 @@ private slots:
     void severalFailuresShowNoBoxButASummary()
     {
         StoringGame game;
-        const QString first = writeReport(game, "first.txt", "Harrowfield ab08, plain, in Vessaly\n");
-        const QString second = writeReport(game, "second.txt", "Harrowfield [ab08], plain\n");
+        const QString first = game.writeReport("first.txt", "Arvenna G2 turn 12 report", "Harrowfield ab08, plain, in Vessaly\n");
+        const QString second = game.writeReport("second.txt", "Arvenna G2 turn 12 report", "Harrowfield [ab08], plain\n");
         const QList<FileOutcome> outcomes = game.process({first, "world-turn14.txt", second});
         QCOMPARE(game.dialogue.shown, QList<ScriptedDialogue::Shown>());
         QStringList summary;
@@ -119,7 +111,7 @@ private slots:
         StoringGame game;
         game.database().execute(
             "INSERT INTO PROVINCIAS (PROVINCIANAME, XORD, YORD, TERRAINID, COMMENTS) VALUES ('Unseen', 30, 3, 4, '9')");
-        const QString report = writeReport(game, "odd.txt",
+        const QString report = game.writeReport("odd.txt", "Arvenna G2 turn 12 report",
                                            "O'Neil's \\Rest [ab08], plain, in Bo'Ra\\n\n\n"
                                            "Brook [q100], city, in Nowhere [ac50]\n\n"
                                            "Inner locations:\n   Pit [x1], cave, 1 day\n\n"
@@ -146,7 +138,7 @@ private slots:
     void notAReportIsRefusedWithoutAnErrorBox()
     {
         StoringGame game;
-        const QString report = writeReport(game, "none.txt", "");
+        const QString report = game.writeReport("none.txt", "Arvenna G2 turn 12 report", "");
         game.home.writeFile("none.txt", "Dear player,\nsee you next turn [soon].\n");
         QCOMPARE(game.process({report}).constFirst().processed, false);
         QCOMPARE(game.dialogue.texts(), QStringList{"This report is unsuitable!"});
@@ -193,15 +185,16 @@ private slots:
 
     void commandLineProcessesFilesInOrder()
     {
-        StoringGame game;
+        TestHome home;
+        const QString path = home.addGameDatabase("Arvenna.mdb");
         const QString world = storingReport("world-turn12.txt");
         const QString turn0 = storingReport("turn0.txt");
-        CliRun run = runCli({"process", "--db", game.path, world, turn0});
+        CliRun run = runCli({"process", "--db", path, world, turn0});
         QCOMPARE(run.out, "ok " + world + ": turn 12, Ash Clan [a01]\nfailed " + turn0 + ": the report was refused\n");
         QCOMPARE(run.err, "Turn 0 Reports can not be parsed\n");
         QCOMPARE(run.status, 1);
 
-        run = runCli({"process", "--db", game.path, "--only", "0,3", "--log", world});
+        run = runCli({"process", "--db", path, "--only", "0,3", "--log", world});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.out.split('\n').mid(0, 2),
                  (QStringList{"ok " + world + ": turn 12, Ash Clan [a01]",
@@ -217,8 +210,8 @@ private slots:
         QCOMPARE(queryRows(empty, "SELECT * FROM REPORTLOG"), QStringList{"a01|12"});
         QCOMPARE(queryRows(empty, "SELECT count(*) FROM PROVINCIAS"), QStringList{"0"});
 
-        QCOMPARE(runCli({"process", "--db", game.path, "--only", "6", world}).status, 2);
-        QCOMPARE(runCli({"process", "--db", game.path}).status, 2);
+        QCOMPARE(runCli({"process", "--db", path, "--only", "6", world}).status, 2);
+        QCOMPARE(runCli({"process", "--db", path}).status, 2);
     }
 };
 

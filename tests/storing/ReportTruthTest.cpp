@@ -23,14 +23,6 @@ QStringList everyRow(StoringGame& game)
     return rows;
 }
 
-// A report of faction a01 whose location part is `locations`.
-QString writeReport(const StoringGame& game, const QByteArray& header, const QByteArray& locations)
-{
-    game.home.writeFile("report.txt", header + "\nReport for Ash Clan [a01].\nUnclaimed items:\n\n  qty  name\n"
-                                               "  ---  ----\n\n"
-                                          + locations + "\nOrder template\n-----------\nend\n");
-    return game.home.file("report.txt");
-}
 
 // A province of column `column` on row "cq" with its city and the city's market.
 QByteArray market(int column, const QByteArray& price)
@@ -134,7 +126,7 @@ private slots:
         StoringGame game;
         QVERIFY(game.process({kTurn25}).constFirst().processed);
         const QStringList before = everyRow(game);
-        const FileOutcome outcome = game.process({writeReport(game, header, locations)}).constFirst();
+        const FileOutcome outcome = game.process({game.writeReport("report.txt", header, locations)}).constFirst();
         QCOMPARE(outcome.reason, reason);
         QCOMPARE(outcome.processed, false);
         QCOMPARE(everyRow(game), before);
@@ -158,7 +150,7 @@ private slots:
             provinces += "Wide Field of the Long Name [" + code + "], plain, in Region of the Long Name " + code
                          + "\n\nInner locations:\n   Deep Mine of the Long Name [m" + code + "], mine, 2 days\n\n";
         }
-        const FileOutcome outcome = game.process({writeReport(game, "Arvenna G2 turn 26 report", provinces)}).constFirst();
+        const FileOutcome outcome = game.process({game.writeReport("report.txt", "Arvenna G2 turn 26 report", provinces)}).constFirst();
         QCOMPARE(outcome.processed, false);
         QVERIFY2(outcome.reason.contains("full"), qPrintable(outcome.reason));
         QCOMPARE(everyRow(game), before);

@@ -17,6 +17,8 @@ const QList<std::pair<QString, QString>> kKnowledgeQueries{
                     "r.RULLERNO, p.PEASANTS, p.COMMENTS, p.Up, p.North, p.East, p.South, p.West, p.Down "
                     "FROM PROVINCIAS p LEFT JOIN CELLSY y ON y.CELLID = p.YORD "
                     "LEFT JOIN CONTINENTES c ON c.CONTID = p.CONTINENTID LEFT JOIN RULLERS r ON r.RULLERID = p.RULLERID")},
+    {QStringLiteral("routes"),
+     QStringLiteral("SELECT PROVINCECODE, DIRECTION, DESTCODE, DESTNAME, DAYS, TURN FROM ROUTES")},
     {QStringLiteral("regions"), QStringLiteral("SELECT CONTDESCRIPTION, CONTCOLOR FROM CONTINENTES")},
     {QStringLiteral("castles"),
      QStringLiteral("SELECT r.RULLERNO, r.RULLERNAME, ch.CHARACTERNUMBER, r.CASTLEPROVID, r.RULLERCOLOUR, r.ALLIANCEID "
@@ -49,7 +51,7 @@ StoringGame::StoringGame()
     : path(home.addGameDatabase(QStringLiteral("Arvenna.mdb")))
 {
     MapView view;
-    openGame(path, session, model, view);
+    openGame(path, session, model, view, nullptr, GameAccess::Writer);
 }
 
 QList<FileOutcome> StoringGame::process(const QStringList& reports, const ProcessingOptions& options)
@@ -64,6 +66,13 @@ QList<FileOutcome> StoringGame::process(const QStringList& reports, const Proces
 QStringList StoringGame::rows(const QString& table)
 {
     return queryRows(path, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table), QStringLiteral("-"));
+}
+
+QString StoringGame::writeReport(const QString& name, const QByteArray& header, const QByteArray& locations) const
+{
+    home.writeFile(name, header + "\nReport for Ash Clan [a01].\nUnclaimed items:\n\n  qty  name\n  ---  ----\n\n"
+                             + locations + "\nOrder template\n-----------\nend\n");
+    return home.file(name);
 }
 
 Database& StoringGame::database()

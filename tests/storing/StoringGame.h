@@ -23,6 +23,9 @@ public:
     // Every row of a table in stored order, fields joined by "|", null as "-".
     QStringList rows(const QString& table);
     Database& database();
+    // Writes a report of faction a01 into the home: the header line, then
+    // `locations` as its location part. Returns its path.
+    QString writeReport(const QString& name, const QByteArray& header, const QByteArray& locations) const;
 
     TestHome home;
     QString path;

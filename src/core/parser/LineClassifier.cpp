@@ -44,7 +44,7 @@ constexpr KeywordRow kKeywordTable[] = {
     {Test::StartsWith, "INNER LOCATIONS"_L1, "(INN)"_L1, 'N'},
     {Test::StartsWith, "POSTED IN"_L1, "(---)"_L1, 0},
     {Test::StartsWith, "SHIPS SIGHTED"_L1, "(---)"_L1, 0},
-    {Test::StartsWith, "ROUTES LEAVING"_L1, "(---)"_L1, 0},
+    {Test::StartsWith, "ROUTES LEAVING"_L1, "(RTE)"_L1, 'N'},
     {Test::StartsWith, "OCEAN ROUTES"_L1, "(---)"_L1, 0},
     {Test::FirstIsDigit, {}, "(LCN)"_L1, 'N'},
     {Test::StartsWith, "A MAGICAL B"_L1, "(---)"_L1, 0},

@@ -51,6 +51,12 @@ void BufferWalk::markSaved(qsizetype position)
         buffer_.replace(position, kSavedMark + buffer_.item(position));
 }
 
+void BufferWalk::markUnread(qsizetype position, const QString& reason)
+{
+    if (position < count_)
+        buffer_.replace(position, QStringLiteral("[NOT READ: %1] ").arg(reason) + buffer_.item(position));
+}
+
 StageResult stageStop(const LabelledLineBuffer& buffer, qsizetype position, const QString& reason)
 {
     // A separator or the end of the log stands for no report line of its own:

@@ -27,6 +27,8 @@ public:
     // The first separator at or after the position.
     qsizetype nextSeparator(qsizetype position) const;
     void markSaved(qsizetype position);
+    // Marks a line the stage passed over because it could not read it.
+    void markUnread(qsizetype position, const QString& reason);
 
     // Where the walk is; a stage moves it as it goes.
     qsizetype position = 0;

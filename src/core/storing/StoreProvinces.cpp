@@ -3,6 +3,7 @@
 #include "BufferWalk.h"
 #include "PreparedStatements.h"
 #include "ProvinceCell.h"
+#include "StoreRoutes.h"
 #include "model/MapModel.h"
 #include "model/ModelValues.h"
 #include "model/ReferenceLists.h"
@@ -56,7 +57,7 @@ private:
     void indexContinents();
     void refresh(ClassProvincia& province, const ProvinceLine& line, RowId continent);
     void add(const ProvinceLine& line, RowId continent);
-    void skipRoutes();
+    void skipCountLines();
     void storeRuler();
     QString storeRulingCharacter(const QString& name, const QString& number);
     qint64 writeRulerRow(const QVariantList& values);
@@ -80,6 +81,8 @@ private:
     // The latest turn stamp of the provinces each castle rules, as stored
     // before this report: what a newer report said of a castle stands.
     QHash<qint64, qint64> rulerStamps_;
+    // The province whose paragraph the next route list follows.
+    RouteOwner routeOwner_;
 };
 
 void ProvinceStoring::run()
@@ -89,11 +92,14 @@ void ProvinceStoring::run()
     for (walk_.position = 0; walk_.position <= walk_.count(); ++walk_.position) {
         if (walk_.startsWith(walk_.position, QStringLiteral("(LOC)")))
             visit();
+        else if (walk_.startsWith(walk_.position, QStringLiteral("(RTE)")))
+            storeRouteList(context_, walk_, routeOwner_);
     }
 }
 
 void ProvinceStoring::visit()
 {
+    routeOwner_ = {};
     const QString text = walk_.at(walk_.position).mid(5);
     const QString name = trimBlanks(textBefore(text, u"["));
     const QString code = trimBlanks(textBetween(text, u'[', u']'));
@@ -110,6 +116,7 @@ void ProvinceStoring::visit()
                 line.terrain = QStringLiteral("Great Sea");
             line.region = regionOf(textAfter(kind, u","));
             store(line);
+            routeOwner_ = {context_.currentProvince, cell->key};
             walk_.markSaved(walk_.position);
             walk_.position = walk_.nextSeparator(walk_.position);
         } else {
@@ -117,7 +124,7 @@ void ProvinceStoring::visit()
             return;
         }
     }
-    skipRoutes();
+    skipCountLines();
     if (walk_.startsWith(walk_.position + 1, QStringLiteral("(RUL)"))) {
         ++walk_.position;
         storeRuler();
@@ -129,7 +136,7 @@ void ProvinceStoring::visit()
 void ProvinceStoring::passOverParagraph()
 {
     walk_.position = walk_.nextSeparator(walk_.position);
-    skipRoutes();
+    skipCountLines();
     if (walk_.startsWith(walk_.position + 1, QStringLiteral("(RUL)"))) {
         ++walk_.position;
         while (walk_.startsWith(walk_.position + 1, QStringLiteral("(RUL)")))
@@ -243,8 +250,8 @@ void ProvinceStoring::add(const ProvinceLine& line, RowId continent)
     context_.currentProvince = &addToModel(cell, line.name, terrain, 0, QString(), continent, id);
 }
 
-// Route lines are never stored.
-void ProvinceStoring::skipRoutes()
+// The lines that count peasants, inns and the like are not stored.
+void ProvinceStoring::skipCountLines()
 {
     if (walk_.startsWith(walk_.position + 1, QStringLiteral("(LCN)"))) {
         ++walk_.position;

@@ -1,0 +1,114 @@
+#include "TravelGraph.h"
+
+#include "model/MapModel.h"
+#include "view/ProvinceLookup.h"
+
+#include <QStringView>
+#include <algorithm>
+
+namespace arvenna {
+
+namespace {
+constexpr double kBlocked = -1;
+
+// Two letters of a code as one number, letter case folded: codes are looked
+// up once a step, and this asks for no string.
+quint32 letterPair(QChar first, QChar second)
+{
+    return quint32(first.toLower().unicode()) << 16 | second.toLower().unicode();
+}
+} // namespace
+
+const QList<KnownRoute>* knownRoutesAt(const MapModel& model, MapCoord cell)
+{
+    const QString row = rowCode(model, int(cell.Y));
+    return row.isEmpty() ? nullptr : model.Routes.find(row + twoDigitColumn(int(cell.X)));
+}
+
+TravelGraph::TravelGraph(const MapModel& model)
+    : model_(model),
+      columns_(model.XCoords.Count()),
+      rows_(model.YCoordsByNum.Count()),
+      surfaceRows_(std::min<int>(model.UndergroundRow, rows_)),
+      rowCodes_(std::size_t(rows_)),
+      places_(std::size_t(nodeCount()))
+{
+    for (const ClassCoordinates& row : model.YCoordsByNum) {
+        if (row.CoordId < 1 || row.CoordId > rows_)
+            continue;
+        const QString code = row.CoordCode();
+        rowCodes_[std::size_t(row.CoordId - 1)] = code;
+        if (code.size() == 2)
+            rowsByLetters_.insert(letterPair(code[0], code[1]), row.CoordId);
+    }
+    for (int column = 0; column < columns_; ++column)
+        columnCodes_.push_back(twoDigitColumn(column));
+    for (const ClassTerrain& terrain : model.TerrainsByID) {
+        if (isKnownLandTerrain(model.TerrainsByID, terrain.TerrainId))
+            landCostByTerrain_.insert(terrain.TerrainId, std::max(0.0, double(terrain.TerrainMovement)));
+    }
+}
+
+std::optional<int> TravelGraph::nodeAt(MapCoord cell) const
+{
+    const int column = int(cell.X);
+    const int row = int(cell.Y);
+    if (column < 0 || column >= columns_ || row < 1 || row > rows_)
+        return std::nullopt;
+    return column * rows_ + row - 1;
+}
+
+const TravelGraph::Place& TravelGraph::place(int node) const
+{
+    std::optional<Place>& known = places_[std::size_t(node)];
+    if (!known) {
+        const ClassProvincia& province =
+            provinceAt(model_, rowCodes_[std::size_t(node % rows_)], columnCodes_[std::size_t(node / rows_)]);
+        const bool discovered = !province.ProvinceCoordY.isEmpty();
+        known = Place{discovered ? landCostByTerrain_.value(province.ProvinceTerrainID, kBlocked) : kBlocked,
+                      discovered && !isSeaTerrain(province.ProvinceTerrainID)};
+    }
+    return *known;
+}
+
+std::optional<int> TravelGraph::nodeOfKey(const QString& provinceKey) const
+{
+    if (provinceKey.size() < 3)
+        return std::nullopt;
+    bool numeric = false;
+    const int column = QStringView(provinceKey).mid(2).toInt(&numeric);
+    const int row = rowsByLetters_.value(letterPair(provinceKey[0], provinceKey[1]), 0);
+    return numeric ? nodeAt(MapCoord{double(column), double(row)}) : std::nullopt;
+}
+
+const QList<KnownRoute>* TravelGraph::knownRoutes(int node) const
+{
+    return model_.Routes.find(rowCodes_[std::size_t(node % rows_)] + columnCodes_[std::size_t(node / rows_)]);
+}
+
+void TravelGraph::stepsFrom(int node, std::vector<TravelStep>& steps) const
+{
+    steps.clear();
+    if (const QList<KnownRoute>* routes = knownRoutes(node)) {
+        for (const KnownRoute& route : *routes) {
+            const std::optional<int> next = route.impassable() ? std::nullopt : nodeOfKey(route.destination);
+            if (next && *next != node && place(*next).enterable)
+                steps.push_back({*next, std::max(0.0, double(*route.days))});
+        }
+        return;
+    }
+    if (!onSurface(node))
+        return;
+    const int column = node / rows_;
+    const int row = node % rows_ + 1;
+    const std::pair<int, int> neighbours[] = {{column, row - 1}, {column - 1, row}, {column + 1, row}, {column, row + 1}};
+    for (const auto& [x, y] : neighbours) {
+        if (y > surfaceRows_)
+            continue;
+        const std::optional<int> next = nodeAt(MapCoord{double(x), double(y)});
+        if (next && knownLand(*next))
+            steps.push_back({*next, place(*next).landCost});
+    }
+}
+
+} // namespace arvenna

@@ -58,15 +58,22 @@ std::optional<int> TravelGraph::nodeAt(MapCoord cell) const
     return column * rows_ + row - 1;
 }
 
+const QString& TravelGraph::keyOf(int node) const
+{
+    key_.resize(0); // keeps its room: one string serves every look-up
+    key_.append(rowCodes_[std::size_t(node % rows_)]).append(columnCodes_[std::size_t(node / rows_)]);
+    return key_;
+}
+
 const TravelGraph::Place& TravelGraph::place(int node) const
 {
     std::optional<Place>& known = places_[std::size_t(node)];
     if (!known) {
-        const ClassProvincia& province =
-            provinceAt(model_, rowCodes_[std::size_t(node % rows_)], columnCodes_[std::size_t(node / rows_)]);
-        const bool discovered = !province.ProvinceCoordY.isEmpty();
-        known = Place{discovered ? landCostByTerrain_.value(province.ProvinceTerrainID, kBlocked) : kBlocked,
-                      discovered && !isSeaTerrain(province.ProvinceTerrainID)};
+        // Only the empty province of undiscovered cells lacks a row code.
+        const ClassProvincia* province = model_.Provinces.find(keyOf(node));
+        const bool discovered = province && !province->ProvinceCoordY.isEmpty();
+        known = Place{discovered ? landCostByTerrain_.value(province->ProvinceTerrainID, kBlocked) : kBlocked,
+                      discovered && !isSeaTerrain(province->ProvinceTerrainID)};
     }
     return *known;
 }
@@ -83,7 +90,7 @@ std::optional<int> TravelGraph::nodeOfKey(const QString& provinceKey) const
 
 const QList<KnownRoute>* TravelGraph::knownRoutes(int node) const
 {
-    return model_.Routes.find(rowCodes_[std::size_t(node % rows_)] + columnCodes_[std::size_t(node / rows_)]);
+    return model_.Routes.find(keyOf(node));
 }
 
 void TravelGraph::stepsFrom(int node, std::vector<TravelStep>& steps) const

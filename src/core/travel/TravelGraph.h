@@ -60,6 +60,8 @@ private:
 
     // Read from the model when first asked for: a search seldom meets every cell.
     const Place& place(int node) const;
+    // The province key of the node's cell ("ab07"), valid until the next call.
+    const QString& keyOf(int node) const;
     std::optional<int> nodeOfKey(const QString& provinceKey) const;
     const QList<KnownRoute>* knownRoutes(int node) const;
 
@@ -72,6 +74,7 @@ private:
     QHash<quint32, int> rowsByLetters_; // the row position of each two-letter code, folded to lower case
     QHash<qint16, double> landCostByTerrain_;
     mutable std::vector<std::optional<Place>> places_;
+    mutable QString key_;
 };
 
 } // namespace arvenna

@@ -130,6 +130,28 @@ private slots:
                  (QStringList{"1", "", "No route: [ea 41] is below the surface.\n"}));
     }
 
+    void refusesRouteDaysItCannotHold()
+    {
+        // Days past what the game can hold stop the command with the field
+        // named, and the game is left as it was.
+        GameFixture game(kTunnelWorld);
+        addTunnelRoutes(game);
+        const QString path = game.session.CurrentDBName;
+        runSql(path, QStringLiteral("UPDATE ROUTES SET DAYS = 70000 WHERE PROVINCECODE = 'ea40' AND DIRECTION = 'East'"));
+        const auto contents = [&] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray before = contents();
+        QVERIFY(!before.isEmpty());
+        const CliRun run = route(game, {QStringLiteral("--fastest"), QStringLiteral("ab03"), QStringLiteral("ab42")});
+        QCOMPARE((QStringList{QString::number(run.status), run.out, run.err}),
+                 (QStringList{"1", "",
+                              "Overflow: the field 'DAYS' holds '70000', which is not a whole number from -32768 to "
+                              "32767.\n"}));
+        QCOMPARE(contents(), before);
+    }
+
     void refusesCodesItCannotPlace()
     {
         GameFixture game(kWorld);

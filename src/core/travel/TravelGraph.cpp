@@ -3,7 +3,6 @@
 #include "model/MapModel.h"
 #include "view/ProvinceLookup.h"
 
-#include <QStringView>
 #include <algorithm>
 
 namespace arvenna {
@@ -80,12 +79,19 @@ const TravelGraph::Place& TravelGraph::place(int node) const
 
 std::optional<int> TravelGraph::nodeOfKey(const QString& provinceKey) const
 {
-    if (provinceKey.size() < 3)
+    // Digits only, and no more than a column number can have: read by hand,
+    // as this runs for every route the search meets.
+    if (provinceKey.size() < 3 || provinceKey.size() > 6)
         return std::nullopt;
-    bool numeric = false;
-    const int column = QStringView(provinceKey).mid(2).toInt(&numeric);
+    int column = 0;
+    for (qsizetype i = 2; i < provinceKey.size(); ++i) {
+        const char16_t digit = provinceKey[i].unicode();
+        if (digit < u'0' || digit > u'9')
+            return std::nullopt;
+        column = column * 10 + (digit - u'0');
+    }
     const int row = rowsByLetters_.value(letterPair(provinceKey[0], provinceKey[1]), 0);
-    return numeric ? nodeAt(MapCoord{double(column), double(row)}) : std::nullopt;
+    return nodeAt(MapCoord{double(column), double(row)});
 }
 
 const QList<KnownRoute>* TravelGraph::knownRoutes(int node) const

@@ -9,8 +9,6 @@ namespace {
 constexpr int kTunnels = 8;
 constexpr int kTunnelDays = 1;
 
-using Route = WorldPlan::Route;
-
 int surfaceCells()
 {
     return WorldPlan::kColumns * WorldPlan::kSurfaceRows;
@@ -34,7 +32,7 @@ private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
     // The days into a surface province: one pass in four into the mountains
-    // is closed, one land route in twelve a slow road that winds.
+    // is closed, about one land route in twelve a slow road that winds.
     std::optional<int> surfaceDays(const WorldPlan::Cell& to)
     {
         const int roll = pick(0, 99);

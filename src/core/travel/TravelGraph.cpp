@@ -50,11 +50,10 @@ TravelGraph::TravelGraph(const MapModel& model)
 
 std::optional<int> TravelGraph::nodeAt(MapCoord cell) const
 {
-    const int column = int(cell.X);
-    const int row = int(cell.Y);
-    if (column < 0 || column >= columns_ || row < 1 || row > rows_)
+    // Compared before the conversion, which no value outside the grid may reach.
+    if (!(cell.X >= 0 && cell.X < columns_ && cell.Y >= 1 && cell.Y < rows_ + 1))
         return std::nullopt;
-    return column * rows_ + row - 1;
+    return int(cell.X) * rows_ + int(cell.Y) - 1;
 }
 
 const QString& TravelGraph::keyOf(int node) const
@@ -68,7 +67,7 @@ const TravelGraph::Place& TravelGraph::place(int node) const
 {
     std::optional<Place>& known = places_[std::size_t(node)];
     if (!known) {
-        // Only the empty province of undiscovered cells lacks a row code.
+        // No province under the key, or the empty one of undiscovered cells: undiscovered.
         const ClassProvincia* province = model_.Provinces.find(keyOf(node));
         const bool discovered = province && !province->ProvinceCoordY.isEmpty();
         known = Place{discovered ? landCostByTerrain_.value(province->ProvinceTerrainID, kBlocked) : kBlocked,

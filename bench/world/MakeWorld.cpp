@@ -4,6 +4,7 @@
 #include "WorldWriter.h"
 #include "database/Database.h"
 #include "database/DatabaseError.h"
+#include "database/Migrations.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +34,9 @@ int main(int argc, char* argv[])
     }
     try {
         Database database = Database::open(target);
+        // Brought to the latest migration as every new game is: the routes
+        // go into a table of a later migration.
+        migrateGame(database);
         WorldPlan plan(20260101u);
         WorldWriter(database.connection(), plan).write();
     } catch (const DatabaseError& error) {

@@ -30,6 +30,13 @@ QByteArray syllable(int n)
     return kSyllables[n % kSyllableCount];
 }
 
+QByteArray terrainWord(int terrain)
+{
+    static const char* const words[] = {"", "forest", "sea lane", "ocean", "plain", "desert", "mountain",
+                                        "swamp", "cloudland", "hades", "faery", "tunnel"};
+    return terrain >= 0 && terrain < int(std::size(words)) ? words[terrain] : "";
+}
+
 QByteArray regionName(int region)
 {
     return region ? "Region " + number(region) : QByteArray("Open Sea");

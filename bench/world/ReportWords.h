@@ -14,6 +14,9 @@ QByteArray number(int n);
 QByteArray capitalised(QByteArray word);
 // One of a fixed list of syllables, chosen by n.
 QByteArray syllable(int n);
+// The word a report gives a terrain of the game ("ocean"), empty for one
+// it does not know.
+QByteArray terrainWord(int terrain);
 // "Region N", or "Open Sea" for none.
 QByteArray regionName(int region);
 // Two or three syllables, the same for a cell on every run.

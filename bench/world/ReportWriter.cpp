@@ -2,6 +2,7 @@
 
 #include "MarketReport.h"
 #include "ReportWords.h"
+#include "RouteReport.h"
 #include "SeenHere.h"
 
 #include <cmath>
@@ -9,13 +10,6 @@
 namespace arvenna {
 
 namespace {
-QByteArray terrainWord(int terrain)
-{
-    static const char* const words[] = {"", "forest", "sea lane", "ocean", "plain", "desert", "mountain",
-                                        "swamp", "cloudland", "hades", "faery", "tunnel"};
-    return words[terrain];
-}
-
 QByteArray rulerName(int ruler)
 {
     return "Lord " + capitalised(syllable(ruler)) + number(ruler) + " [" + number(5000 + ruler) + "]";
@@ -45,6 +39,7 @@ QByteArray ReportWriter::province(int cell, int turn) const
                 + provinceName(castle) + " [" + provinceCode(castleAt.row, castleAt.column).toLatin1() + "],\n"
                 + "   Ruled by " + rulerName(at.ruler) + ", Earl of " + region + "\n";
     }
+    text += "\n" + routesReport(plan_, cell);
     const int ruler = rulerOfCastle_[std::size_t(cell)];
     const bool mine = holdsCities(at.terrain) && cell % 7 == 0;
     if (ruler || mine) {

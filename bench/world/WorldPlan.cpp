@@ -1,6 +1,9 @@
 #include "WorldPlan.h"
 
+#include "WorldRoutes.h"
+
 #include <cmath>
+#include <iterator>
 
 namespace arvenna {
 
@@ -64,7 +67,18 @@ QString provinceCode(int row, int column)
 
 bool holdsCities(int terrain)
 {
-    return terrain != 2 && terrain != 3 && terrain != 9 && terrain != 10 && terrain != 11;
+    return !isSea(terrain) && terrain != 9 && terrain != 10 && terrain != 11;
+}
+
+bool isSea(int terrain)
+{
+    return terrain == 2 || terrain == 3;
+}
+
+int terrainDays(int terrain)
+{
+    static const int days[] = {0, 8, 2, 3, 7, 8, 10, 14, 7, 7, 7, 7};
+    return terrain >= 0 && terrain < int(std::size(days)) ? days[terrain] : 0;
 }
 
 int WorldPlan::pick(int low, int high)
@@ -141,6 +155,7 @@ WorldPlan::WorldPlan(unsigned seed) : random(seed)
     // The other worlds: a few provinces of Hades, Faery and the tunnels.
     for (int i = 0; i < 40; ++i)
         cells.push_back({101 + i / 10, (i % 10) * 3, 9 + (i / 10) % 3, 0, 0, false});
+    planRoutes(*this, seed + 1);
 }
 
 } // namespace arvenna

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/KnownRoutes.h"
+
 #include <QString>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -8,8 +11,8 @@ namespace arvenna {
 
 // A synthetic full world, planned in memory before it is written: every
 // surface cell a province, terrains in patches with seas between them,
-// regions, rulers around their castles, cities and a few provinces below
-// the surface.
+// regions, rulers around their castles, cities, a few provinces below
+// the surface, and the routes leaving every province.
 struct WorldPlan {
     static constexpr int kColumns = 100;
     static constexpr int kSurfaceRows = 100;
@@ -29,10 +32,18 @@ struct WorldPlan {
         bool city = false;
     };
 
+    // A route leaving a province, as its report lists it.
+    struct Route {
+        RouteDirection direction = RouteDirection::North;
+        int destination = 0;     // index into cells
+        std::optional<int> days; // nothing when impassable
+    };
+
     explicit WorldPlan(unsigned seed);
 
     std::vector<Cell> cells; // surface row by row, then the other worlds
     std::vector<int> castleCell; // per ruler (index ruler - 1), its castle's cell
+    std::vector<std::vector<Route>> routes; // per cell, in direction order
     std::mt19937 random;
 
     int pick(int low, int high); // inclusive
@@ -42,5 +53,9 @@ struct WorldPlan {
 QString rowCode(int row);
 QString provinceCode(int row, int column);
 bool holdsCities(int terrain);
+bool isSea(int terrain);
+// The days on foot into a province of the terrain, as the built game's
+// terrain table has them.
+int terrainDays(int terrain);
 
 } // namespace arvenna

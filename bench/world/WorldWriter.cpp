@@ -1,5 +1,6 @@
 #include "WorldWriter.h"
 
+#include "ReportWords.h"
 #include "model/ClassicPalette.h"
 #include "database/DatabaseError.h"
 
@@ -9,10 +10,8 @@
 namespace arvenna {
 
 namespace {
-QVariant nullable(const QString& text)
-{
-    return text.isEmpty() ? QVariant() : QVariant(text);
-}
+// The turn of the report that last listed the world's routes.
+constexpr int kRoutesTurn = 40;
 
 qint32 randomColour(WorldPlan& plan)
 {
@@ -44,6 +43,7 @@ void WorldWriter::write()
     writeProvinces();
     writeCities();
     writeInnerLocations();
+    writeRoutes();
     if (!db_.commit())
         throw DatabaseError(db_.lastError().text());
 }
@@ -95,9 +95,6 @@ void WorldWriter::writeReferenceRows()
 
 void WorldWriter::writeProvinces()
 {
-    const auto neighbour = [&](int row, int column) {
-        return plan_.at(row, column) ? provinceCode(row, column) : QString();
-    };
     provinceIds_.resize(plan_.cells.size());
     insertAll(QStringLiteral("INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID, CONTINENTID, "
                              "RULLERID, PEASANTS, COMMENTS, Up, North, East, South, West, Down) "
@@ -105,7 +102,13 @@ void WorldWriter::writeProvinces()
               int(plan_.cells.size()), [&](int i) {
                   const WorldPlan::Cell& cell = plan_.cells[std::size_t(i)];
                   provinceIds_[std::size_t(i)] = i + 1;
-                  const bool surface = cell.row <= WorldPlan::kSurfaceRows;
+                  // The exits are the routes' destinations, impassable ones too.
+                  QVariant exits[6];
+                  for (const WorldPlan::Route& route : plan_.routes[std::size_t(i)]) {
+                      const WorldPlan::Cell& to = plan_.cells[std::size_t(route.destination)];
+                      exits[int(route.direction)] = provinceCode(to.row, to.column);
+                  }
+                  const auto exit = [&](RouteDirection direction) { return exits[int(direction)]; };
                   return QVariantList{i + 1,
                                       QStringLiteral("Province %1").arg(provinceCode(cell.row, cell.column)),
                                       cell.column,
@@ -115,12 +118,38 @@ void WorldWriter::writeProvinces()
                                       cell.ruler ? QVariant(cell.ruler) : QVariant(),
                                       plan_.pick(0, 5000),
                                       QString::number(plan_.pick(1, 40)),
-                                      surface ? QVariant() : QVariant(provinceCode(1, cell.column)),
-                                      nullable(neighbour(cell.row - 1, cell.column)),
-                                      nullable(neighbour(cell.row, cell.column + 1)),
-                                      nullable(neighbour(cell.row + 1, cell.column)),
-                                      nullable(neighbour(cell.row, cell.column - 1)),
-                                      QVariant()};
+                                      exit(RouteDirection::Up),
+                                      exit(RouteDirection::North),
+                                      exit(RouteDirection::East),
+                                      exit(RouteDirection::South),
+                                      exit(RouteDirection::West),
+                                      exit(RouteDirection::Down)};
+              });
+}
+
+void WorldWriter::writeRoutes()
+{
+    struct Leaving {
+        int cell;
+        const WorldPlan::Route* route;
+    };
+    std::vector<Leaving> leaving;
+    for (std::size_t cell = 0; cell < plan_.routes.size(); ++cell) {
+        for (const WorldPlan::Route& route : plan_.routes[cell])
+            leaving.push_back({int(cell), &route});
+    }
+    insertAll(QStringLiteral("INSERT INTO ROUTES (PROVINCECODE, DIRECTION, DESTCODE, DESTNAME, DAYS, TURN) "
+                             "VALUES (?, ?, ?, ?, ?, ?)"),
+              int(leaving.size()), [&](int i) {
+                  const auto& [cell, route] = leaving[std::size_t(i)];
+                  const WorldPlan::Cell& from = plan_.cells[std::size_t(cell)];
+                  const WorldPlan::Cell& to = plan_.cells[std::size_t(route->destination)];
+                  return QVariantList{provinceCode(from.row, from.column),
+                                      directionName(route->direction),
+                                      provinceCode(to.row, to.column),
+                                      QString::fromLatin1(provinceName(route->destination)),
+                                      route->days ? QVariant(*route->days) : QVariant(),
+                                      kRoutesTurn};
               });
 }
 

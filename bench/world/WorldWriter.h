@@ -23,6 +23,7 @@ private:
     void writeProvinces();
     void writeCities();
     void writeInnerLocations();
+    void writeRoutes(); // into the game's ROUTES table, which a new game has
 
     QSqlDatabase db_;
     WorldPlan& plan_;

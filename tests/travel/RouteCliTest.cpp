@@ -1,6 +1,7 @@
 // The route command prints the lines travel mode adds to the details list.
 #include "CliRun.h"
 #include "GameFixture.h"
+#include "database/Migrations.h"
 
 #include <QtTest>
 
@@ -17,6 +18,29 @@ INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUE
   (5, 'Lane', 6, 3, 2), (6, 'Peak', 5, 2, 6), (7, 'Fogfen', 5, 4, 0), (8, 'Skyfield', 6, 2, 8),
   (9, 'Deep Way', 40, 101, 11);
 )");
+
+// Beside kWorld a second tunnel at ea 41 and Far Shore at ab 42, and the
+// routes a report listed: from Greenvale (ab 4) the pass east to Peak is
+// impassable and a tunnel leads down to ea 40, on to ea 41 and up to ab 42.
+const QString kTunnelWorld = kWorld + QStringLiteral(R"(
+INSERT INTO PROVINCIAS (PROVINCIAID, PROVINCIANAME, XORD, YORD, TERRAINID) VALUES
+  (10, 'Deep Bend', 41, 101, 11), (11, 'Far Shore', 42, 2, 4);
+)");
+const QString kTunnelRoutes = QStringLiteral(R"(
+INSERT INTO ROUTES (PROVINCECODE, DIRECTION, DESTCODE, DESTNAME, DAYS, TURN) VALUES
+  ('ab04', 'West', 'ab03', 'Start', 7, 20), ('ab04', 'East', 'ab05', 'Peak', NULL, 20),
+  ('ab04', 'South', 'ac04', 'Saltwash', 3, 20), ('ab04', 'Down', 'ea40', 'Deep Way', 1, 20),
+  ('ea40', 'East', 'ea41', 'Deep Bend', 7, 20), ('ea40', 'Up', 'ab04', 'Greenvale', 1, 20),
+  ('ea41', 'West', 'ea40', 'Deep Way', 7, 20), ('ea41', 'Up', 'ab42', 'Far Shore', 1, 20);
+)");
+
+// The tunnel world, brought to the latest migration as a game opened for
+// writing is, with its routes.
+void addTunnelRoutes(GameFixture& game)
+{
+    migrateGame(game.database());
+    runSql(game.session.CurrentDBName, kTunnelRoutes);
+}
 
 CliRun route(const GameFixture& game, QStringList arguments)
 {
@@ -74,6 +98,58 @@ private slots:
             QCOMPARE((QStringList{QString::number(run.status), run.out, run.err}),
                      (QStringList{"1", "Travel From [ab 03]\nNo route: [ea 40] is below the surface.\n", ""}));
         }
+    }
+
+    void fastestRouteOverKnownRoutes()
+    {
+        GameFixture game(kTunnelWorld);
+        addTunnelRoutes(game);
+        // Through the tunnel below the surface, each step with its route's
+        // days; ab 3's own routes are unknown, so its step is the terrain's.
+        CliRun run = route(game, {QStringLiteral("--fastest"), QStringLiteral("ab03"), QStringLiteral("ab42")});
+        QCOMPARE((QStringList{QString::number(run.status), run.err}), (QStringList{"0", ""}));
+        QCOMPARE(run.out.split(QLatin1Char('\n')),
+                 (QStringList{"Travel From [ab 03]", "      to [ab 4] 7 Days (4)", "      to [ea 40] 1 Days (1)",
+                              "      to [ea 41] 7 Days (4)", "      to [ab 42] 1 Days (1)", " Total travel days 16",
+                              " Total travel days 10 (riding)", ""}));
+        // A start below the surface whose routes are known.
+        run = route(game, {QStringLiteral("ea41"), QStringLiteral("ab03"), QStringLiteral("--fastest")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split(QLatin1Char('\n')),
+                 (QStringList{"Travel From [ea 41]", "      to [ea 40] 7 Days (4)", "      to [ab 4] 1 Days (1)",
+                              "      to [ab 3] 7 Days (4)", " Total travel days 15", " Total travel days 9 (riding)",
+                              ""}));
+        // The pass to Peak is closed and no other way is known; the
+        // staircase still starts no route below the surface.
+        run = route(game, {QStringLiteral("--fastest"), QStringLiteral("ab03"), QStringLiteral("ab05")});
+        QCOMPARE((QStringList{QString::number(run.status), run.out, run.err}),
+                 (QStringList{"1", "Travel From [ab 03]\nNo known route joins [ab 3] and [ab 5] over discovered land.\n",
+                              ""}));
+        run = route(game, {QStringLiteral("ea41"), QStringLiteral("ab03")});
+        QCOMPARE((QStringList{QString::number(run.status), run.out, run.err}),
+                 (QStringList{"1", "", "No route: [ea 41] is below the surface.\n"}));
+    }
+
+    void refusesRouteDaysItCannotHold()
+    {
+        // Days past what the game can hold stop the command with the field
+        // named, and the game is left as it was.
+        GameFixture game(kTunnelWorld);
+        addTunnelRoutes(game);
+        const QString path = game.session.CurrentDBName;
+        runSql(path, QStringLiteral("UPDATE ROUTES SET DAYS = 70000 WHERE PROVINCECODE = 'ea40' AND DIRECTION = 'East'"));
+        const auto contents = [&] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray before = contents();
+        QVERIFY(!before.isEmpty());
+        const CliRun run = route(game, {QStringLiteral("--fastest"), QStringLiteral("ab03"), QStringLiteral("ab42")});
+        QCOMPARE((QStringList{QString::number(run.status), run.out, run.err}),
+                 (QStringList{"1", "",
+                              "Overflow: the field 'DAYS' holds '70000', which is not a whole number from -32768 to "
+                              "32767.\n"}));
+        QCOMPARE(contents(), before);
     }
 
     void refusesCodesItCannotPlace()

@@ -1,6 +1,6 @@
 // The route lines of travel mode, the drag that plans them and the fastest
 // route over hand-made worlds whose best route is known.
-#include "MemoryMap.h"
+#include "TravelWorld.h"
 #include "travel/FastestRoute.h"
 #include "travel/RouteDrag.h"
 #include "travel/RoutePlanning.h"
@@ -16,38 +16,6 @@
 using namespace arvenna;
 
 namespace {
-// Terrain ids of the game databases.
-constexpr qint16 kForest = 1, kSeaLane = 2, kGreatSea = 3, kPlain = 4, kMountain = 6, kSwamp = 7, kCloudland = 8;
-// A terrain id the game's terrain table lacks.
-constexpr qint16 kUnlisted = 42;
-
-// The game's movements: forest 8, seas 2 and 3, plain 7, mountain 10, swamp 14.
-void useGameMovements(MemoryMap& map)
-{
-    const std::pair<int, float> movements[] = {{1, 8}, {2, 2}, {3, 3}, {4, 7}, {6, 10}, {7, 14}};
-    for (const auto& [id, days] : movements)
-        map.model.TerrainsByID.Item(QString::number(id)).TerrainMovement = days;
-}
-
-// A world drawn as text: one string a row from row 1, one character a column
-// from column 0; P plain, M mountain, W swamp, F forest, C cloudland, S sea
-// lane, O great sea, '.' undiscovered; provinces whose terrain the game does
-// not know: ? terrain 0 (a report's new terrain word), X an id the terrain
-// table lacks.
-void drawWorld(MemoryMap& map, const QStringList& rows)
-{
-    useGameMovements(map);
-    const QHash<QChar, qint16> terrains{{u'P', kPlain},  {u'M', kMountain},  {u'W', kSwamp},
-                                        {u'F', kForest}, {u'C', kCloudland}, {u'S', kSeaLane},
-                                        {u'O', kGreatSea}, {u'?', 0},         {u'X', kUnlisted}};
-    for (int y = 0; y < rows.size(); ++y) {
-        for (int x = 0; x < rows.at(y).size(); ++x) {
-            if (terrains.contains(rows.at(y).at(x)))
-                map.addProvince(x, y + 1, QStringLiteral("P%1.%2").arg(x).arg(y), terrains.value(rows.at(y).at(x)));
-        }
-    }
-}
-
 QPointF centreOf(const MapView& view, MapCoord cell)
 {
     return view.cellRect(cell).center();

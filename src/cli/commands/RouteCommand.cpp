@@ -46,13 +46,15 @@ int runRouteCommand(const QStringList& arguments)
                              .arg(codes.at(0), codes.at(1)));
             return int(kExitFailure);
         }
-        // Travel mode starts no route below the surface: nothing is printed
-        // then but why. An end there gives the start line and why.
-        if (!onSurface(model, *ends[0])) {
+        // A route that may not start where asked is not begun: nothing is
+        // printed then but why. An end that may not be one gives the start
+        // line and why.
+        const bool fastest = parser.isSet(QStringLiteral("fastest"));
+        if (!mayEndRoute(model, *ends[0], fastest)) {
             printMessage(belowSurfaceLine(model, *ends[0]));
             return int(kExitFailure);
         }
-        const RouteLines route = planRoute(model, *ends[0], *ends[1], parser.isSet(QStringLiteral("fastest")));
+        const RouteLines route = planRoute(model, *ends[0], *ends[1], fastest);
         printLine(travelStartLine(model, *ends[0]));
         for (const QString& line : route.lines)
             printLine(line);

@@ -7,14 +7,15 @@ namespace arvenna {
 
 struct MapModel;
 
-// The route of fewest days on foot from start to end over the surface rows:
-// steps to the four neighbouring cells, each costing the movement of the
-// province entered, through provinces of a known land terrain only (never a
-// sea, an undiscovered cell or a terrain the game's table lacks, which
-// would cost nothing). The lines are those of PlanTravel;
-// a start or end that cannot be entered, or ends that no known land joins,
-// give one line saying why and found false. Equal routes are chosen the
-// same way on every run.
+// The route of fewest days on foot from start to end over the steps of
+// TravelGraph: the reports' routes where a province's routes are known, the
+// terrain of the four surface neighbours elsewhere. A step over a known route
+// shows that route's days, a step by terrain the movement of the province
+// entered. The lines are those of PlanTravel.
+// An end must be discovered, not at sea, and of known land terrain or with
+// its routes known; below the surface only a cell whose routes are known
+// can be an end. Otherwise, or when no steps join the ends, one line says
+// why and found is false. Equal routes are chosen the same way on every run.
 RouteLines planFastestRoute(const MapModel& model, MapCoord start, MapCoord end);
 
 } // namespace arvenna

@@ -32,14 +32,18 @@ double ridingDays(double movement)
 
 void RouteTally::enter(int column, int row)
 {
-    const QString code = rowCode(model_, row);
-    const ClassProvincia& province = provinceAt(model_, column, code);
-    const double movement = model_.TerrainsByID.Item(QString::number(province.ProvinceTerrainID)).TerrainMovement;
-    const double riding = ridingDays(movement);
-    lines_ << QStringLiteral("      to [") + code + QLatin1Char(' ') + QString::number(column) + QStringLiteral("] ")
-                  + QString::number(movement) + QStringLiteral(" Days (") + wholeNumber(riding) + QLatin1Char(')');
+    const ClassProvincia& province = provinceAt(model_, column, rowCode(model_, row));
+    enter(column, row, model_.TerrainsByID.Item(QString::number(province.ProvinceTerrainID)).TerrainMovement);
+}
+
+void RouteTally::enter(int column, int row, double days)
+{
+    const double riding = ridingDays(days);
+    lines_ << QStringLiteral("      to [") + rowCode(model_, row) + QLatin1Char(' ') + QString::number(column)
+                  + QStringLiteral("] ") + QString::number(days) + QStringLiteral(" Days (") + wholeNumber(riding)
+                  + QLatin1Char(')');
     // The foot total is a whole number after every step; halves go to the even neighbour.
-    onFoot_ = std::nearbyint(onFoot_ + movement);
+    onFoot_ = std::nearbyint(onFoot_ + days);
     riding_ += riding;
     path_ << MapCoord{double(column), double(row)};
 }

@@ -28,12 +28,15 @@ RouteLines refusedRoute(const QString& why);
 QString travelStartLine(const MapModel& model, MapCoord start);
 
 // Adds up a route province by province: one step line per province
-// entered, with the days its terrain takes on foot and riding, then the
-// two totals lines.
+// entered, with the days the step takes on foot and riding, then the two
+// totals lines.
 class RouteTally {
 public:
     explicit RouteTally(const MapModel& model) : model_(model) {}
+    // A step taking the days its terrain takes on foot.
     void enter(int column, int row);
+    // A step whose days on foot are known otherwise, as a route's.
+    void enter(int column, int row, double days);
     RouteLines finish();
 
 private:

@@ -130,7 +130,10 @@ private slots:
                 line = line.section(QLatin1Char('='), 0, 0) + QStringLiteral("=0");
         }
         QVERIFY(expected.contains(QStringLiteral("STARTX|7")));
-        QCOMPARE(content(created), expected);
+        // The program's own route table joins every new game, empty.
+        QStringList actual = content(created);
+        QVERIFY(actual.removeOne(QStringLiteral("ROUTES=0")));
+        QCOMPARE(actual, expected);
         // Compacted: no free pages, and the emptied tables count from 1 again.
         QCOMPARE(queryRows(created, "PRAGMA freelist_count"), QStringList{"0"});
         const qint64 pages = queryRows(created, "PRAGMA page_count").constFirst().toLongLong();

@@ -5,6 +5,7 @@
 #include "../database/EngineMaintenance.h"
 #include "../database/LockedDatabase.h"
 #include "../database/NewDatabase.h"
+#include "../database/RoutesTable.h"
 #include "../database/Transaction.h"
 #include "../shell/ProgramDirectory.h"
 #include "AccessFile.h"
@@ -184,7 +185,8 @@ ImportReport importAccessGame(const QString& accessPath, const QString& programD
                 report.tables.append({known->name, copyRows(database, *known, source, report.notes)});
         }
         for (const SchemaTable& table : schema) {
-            if (file.findTable(table.name).isEmpty())
+            // The route table is the program's own: no Access game holds it.
+            if (table.name.compare(kRoutesTable, Qt::CaseInsensitive) != 0 && file.findTable(table.name).isEmpty())
                 report.notes << QStringLiteral("%1: not in the file, kept as a new game has it").arg(table.name);
         }
         report.notes << danglingReferences(database);

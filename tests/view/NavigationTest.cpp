@@ -146,6 +146,37 @@ private slots:
                  QStringLiteral("No province of Hades is known yet."));
     }
 
+    void selectingAProvinceBringsItIntoView()
+    {
+        MemoryMap map;
+        addOtherWorlds(map);
+        MapView& view = map.view;
+        const auto select = [&](const QString& code) {
+            const ViewChange change = selectProvince(view, map.model, code);
+            return QStringList{QString::number(change.redrawMap), QString::number(change.rebuildRulers),
+                               QString::number(change.refreshPanel), QString::number(view.X0),
+                               QString::number(view.Y0), QString::number(view.SelectedCoord.X),
+                               QString::number(view.SelectedCoord.Y)};
+        };
+        // In view: selected where the window is.
+        QCOMPARE(select("ab07"), (QStringList{"0", "0", "1", "0", "0", "7", "2"}));
+        QCOMPARE(select("ad29"), (QStringList{"0", "0", "1", "0", "0", "29", "4"}));
+        // Out of view: the window moves to have it in its middle, then stays
+        // for a neighbour; by the grid's edges it goes as far as it can.
+        QCOMPARE(select("bx50"), (QStringList{"1", "1", "1", "35", "34", "50", "50"}));
+        QCOMPARE(select("bx51"), (QStringList{"0", "0", "1", "35", "34", "51", "50"}));
+        QCOMPARE(select("dv99"), (QStringList{"1", "1", "1", "70", "84", "99", "100"}));
+        QCOMPARE(select("aa00"), (QStringList{"1", "1", "1", "0", "0", "0", "1"}));
+        // Below the surface: the rows of the other worlds.
+        QCOMPARE(select(rowCodeOf(105) + "40"), (QStringList{"1", "1", "1", "25", "89", "40", "105"}));
+        QCOMPARE(select(rowCodeOf(120) + "40"), (QStringList{"1", "1", "1", "25", "90", "40", "120"}));
+        // A code the grid lacks changes nothing; nor does any with no map open.
+        for (const QString code : {"zz07", "ab", "", "ab-1", "ab100", "abx"})
+            QCOMPARE(select(code), (QStringList{"0", "0", "0", "25", "90", "40", "120"}));
+        mapClosed(view);
+        QCOMPARE(select("ab07"), (QStringList{"0", "0", "0", "25", "90", "40", "120"}));
+    }
+
     void everyRowIsReachedAtEveryZoom()
     {
         MemoryMap map;

@@ -1,11 +1,14 @@
 // The information panel of a province, line for line, on small games.
 #include "GameFixture.h"
+#include "StoredRoutes.h"
 #include "database/Database.h"
+#include "database/RoutesTable.h"
 #include "model/MapModel.h"
 #include "view/CitySkills.h"
 #include "view/GameOpening.h"
 #include "view/MapPictures.h"
 #include "view/ProvinceInfo.h"
+#include "view/ProvinceRoutes.h"
 #include "view/Twips.h"
 #include "view/MapView.h"
 
@@ -41,9 +44,19 @@ INSERT INTO INNERLOCATIONS (INNERLOCALID, InnerID, LocalLocationID, ProvinceID, 
          (3, 0, 1, 1, 'I3', 'Drains', 9, 0);
 )");
 
+// Routes of every kind leaving Redmoor, stored out of direction order, and
+// one leaving Deepway.
+const QList<StoredRoute> kRoutes{
+    {"ab07", "Down", "ea07", "Tunnel", 1, 24},   {"ab07", "North", "aa07", "Forest", 8, 24},
+    {"ac10", "West", "ac09", "Tunnel", 2, 20},   {"ab07", "South", "ac07", "Mountain", QVariant(), 23},
+    {"ab07", "Up", "dx07", "Cloudland", 12, 22}, {"ab07", "East", "ab08", "", 3, 24},
+};
+
 struct OpenGame {
-    explicit OpenGame(const QString& more = QString()) : game(kWorld + more)
+    explicit OpenGame(const QString& more = QString(), const QList<StoredRoute>& routes = {}) : game(kWorld + more)
     {
+        if (!routes.isEmpty())
+            storeRoutes(game.session.CurrentDBName, routes);
         openGame(game.session.CurrentDBName, game.session, model, view);
     }
     ProvinceInfo at(double x, double y) { return ShowProvinceInfo(model, game.database(), MapCoord{x, y}); }
@@ -148,6 +161,36 @@ private slots:
         }
         QCOMPARE(open.at(50, 50).provinceKey, QStringLiteral("ERROR"));
         QCOMPARE(open.at(50, 50).LstShowDet, QStringList{QStringLiteral("    [bx 50]  - no info - ")});
+    }
+
+    void routesTabListsTheKnownRoutesInDirectionOrder()
+    {
+        OpenGame open(QString(), kRoutes);
+        const QList<RouteRow> redmoor = open.at(7, 2).LstRoutes;
+        QCOMPARE(redmoor, (QList<RouteRow>{{"North", "Forest [aa07]", "8 days", "24", "aa07"},
+                                           {"East", "[ab08]", "3 days", "24", "ab08"},
+                                           {"South", "Mountain [ac07]", "impassable", "23", "ac07"},
+                                           {"Up", "Cloudland [dx07]", "12 days", "22", "dx07"},
+                                           {"Down", "Tunnel [ea07]", "1 day", "24", "ea07"}}));
+        QStringList lines;
+        for (const RouteRow& row : redmoor)
+            lines << routeLine(row);
+        QCOMPARE(lines, (QStringList{"North, to Forest [aa07], 8 days, turn 24", "East, to [ab08], 3 days, turn 24",
+                                     "South, to Mountain [ac07], impassable, turn 23",
+                                     "Up, to Cloudland [dx07], 12 days, turn 22",
+                                     "Down, to Tunnel [ea07], 1 day, turn 24"}));
+        QCOMPARE(open.at(10, 3).LstRoutes, (QList<RouteRow>{{"West", "Tunnel [ac09]", "2 days", "20", "ac09"}}));
+        // A province without routes, an undiscovered one, and one off the grid.
+        QCOMPARE(open.at(1, 4).LstRoutes, QList<RouteRow>());
+        QCOMPARE(open.at(11, 3).LstRoutes, QList<RouteRow>());
+        QCOMPARE(open.at(50, 50).LstRoutes, QList<RouteRow>());
+    }
+
+    void anOlderGameReadOnlyKnowsNoRoutes()
+    {
+        OpenGame open;
+        QVERIFY(!hasRoutesTable(open.game.database()));
+        QCOMPARE(open.at(7, 2).LstRoutes, QList<RouteRow>());
     }
 
     void loadPaintsEveryProvinceAsItArrives()

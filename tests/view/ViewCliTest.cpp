@@ -1,6 +1,7 @@
 // The render and show commands as a script would run them.
 #include "CliRun.h"
 #include "GameFixture.h"
+#include "StoredRoutes.h"
 #include "database/GameSession.h"
 #include "model/MapModel.h"
 #include "shell/SavedFile.h"
@@ -47,6 +48,34 @@ private slots:
                                     "2 |  | show needs --db FILE and exactly one province code.\n",
                                     "1 |  | Could not find file '" + none + "'.\n"}));
         QVERIFY(!QFile::exists(none));
+    }
+
+    void showRoutesPrintsTheRoutesAfterTheDetails()
+    {
+        GameFixture game(kWorld);
+        const QString db = game.session.CurrentDBName;
+        const QString details = " Province (Forest) 0 Peasants\n    [ab 07] O'Brien's Moor\n       Gate [C1] (City)\n";
+        // An older game, read only: no route table, so no routes, and the game left as it was.
+        const QByteArray before = fileBytes(db);
+        CliRun run = runCli({"show", "--db", db, "ab07", "--routes"});
+        QCOMPARE(run.out + run.err + QString::number(run.status), details + "No routes known.\n0");
+        QCOMPARE(fileBytes(db), before);
+
+        storeRoutes(db, {{"ab07", "Down", "ea07", "Tunnel", 1, 24},
+                         {"ab07", "West", "ab06", "Swamp", QVariant(), 23},
+                         {"ab07", "North", "aa07", "Forest", 8, 24},
+                         {"ab08", "West", "ab07", "Forest", 6, 24}});
+        run = runCli({"show", "--routes", "--db", db, "ab07"});
+        QCOMPARE(run.out + run.err + QString::number(run.status),
+                 details
+                     + "North, to Forest [aa07], 8 days, turn 24\n"
+                       "West, to Swamp [ab06], impassable, turn 23\n"
+                       "Down, to Tunnel [ea07], 1 day, turn 24\n0");
+        // Without the option the output stays the details list alone.
+        run = runCli({"show", "--db", db, "ab07"});
+        QCOMPARE(run.out + run.err + QString::number(run.status), details + "0");
+        run = runCli({"show", "--db", db, "ab09", "--routes"});
+        QCOMPARE(run.out + run.err + QString::number(run.status), "    [ab 09]  - no info - \nNo routes known.\n0");
     }
 
     void renderDrawsTheMapWindow()

@@ -15,6 +15,7 @@
 #include "view/MarketPanel.h"
 #include "view/OverviewWidget.h"
 #include "view/ProvinceInfo.h"
+#include "view/RoutesTab.h"
 #include "view/TerrainLegend.h"
 
 #include <QAction>
@@ -89,6 +90,7 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     connect(menus_.fastRoute, &QAction::toggled, this, &MainWindow::fastestRouteToggled);
     connect(info_->LstShowDet, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { emit detailLineClicked(item->text()); });
+    connect(info_->routes, &RoutesTab::destinationChosen, this, &MainWindow::routeDestinationChosen);
     showView(state_.view);
     connect(menus_.sair, &QAction::triggered, this, [this] {
         if (confirmExit())
@@ -177,7 +179,7 @@ void MainWindow::showUndoAvailable(bool available)
 
 void MainWindow::clearProvincePanels()
 {
-    info_->LstShowDet->clear();
+    info_->clear();
     maintenance_->clearFields();
     market_->OutMarketProv1->clear();
     showPopupEntries(false, false, false, false);

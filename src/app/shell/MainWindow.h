@@ -92,6 +92,8 @@ signals:
     void innerUpdateChosen(const InnerLocationFrame& frame, const QString& pickedLine);
     void innerDeleteChosen(const InnerLocationFrame& frame);
     void innerLinePicked(const QString& code);
+    // A line of the Routes tab: the province it leads to.
+    void routeDestinationChosen(const QString& provinceKey);
     void reportParserChosen();
     void undoProcessingChosen();
 

@@ -51,6 +51,7 @@ void connectViewCommands(MainWindow& window, ViewController& view)
     QObject::connect(&window, &MainWindow::scrollChosen, &view, &ViewController::scroll);
     QObject::connect(&window, &MainWindow::mapPressed, &view, &ViewController::pressOnMap);
     QObject::connect(&window, &MainWindow::detailLineClicked, &view, &ViewController::showCitySkills);
+    QObject::connect(&window, &MainWindow::routeDestinationChosen, &view, &ViewController::selectProvince);
     QObject::connect(&view, &ViewController::viewChanged, &window, &MainWindow::showView);
     QObject::connect(&view, &ViewController::modeSwitched, &window, &MainWindow::showModeSwitch);
     QObject::connect(&view, &ViewController::provinceShown, &window, &MainWindow::showProvinceInfo);

@@ -1,5 +1,6 @@
 #include "InfoPanel.h"
 
+#include "RoutesTab.h"
 #include "view/ProvinceInfo.h"
 
 #include <QAbstractItemModel>
@@ -38,6 +39,8 @@ InfoPanel::InfoPanel(QWidget* parent)
     layout->addWidget(LstShowDet, 1);
     layout->addLayout(region);
     addTab(page, QStringLiteral("Province Info"));
+    routes = new RoutesTab(this);
+    addTab(routes, QStringLiteral("Routes"));
 }
 
 void InfoPanel::showProvince(const ProvinceInfo& info)
@@ -47,6 +50,13 @@ void InfoPanel::showProvince(const ProvinceInfo& info)
     LstShowDet->addItems(info.LstShowDet);
     fillingDetails_ = false;
     Text4->setText(info.Text4);
+    routes->showRoutes(info.LstRoutes);
+}
+
+void InfoPanel::clear()
+{
+    LstShowDet->clear();
+    routes->showRoutes({});
 }
 
 } // namespace arvenna

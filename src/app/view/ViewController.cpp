@@ -177,4 +177,13 @@ void ViewController::showCitySkills(const QString& line)
         dialogue_.inform(kProgramTitle, message, MessageIcon::Information);
 }
 
+void ViewController::selectProvince(const QString& code)
+{
+    const ViewChange change = arvenna::selectProvince(state_.view, state_.model, code);
+    if (state_.view.MapOpen && !change.refreshPanel)
+        dialogue_.inform(kProgramTitle, QStringLiteral("There is no province \"%1\" on this map.").arg(code),
+                         MessageIcon::Information);
+    apply(change);
+}
+
 } // namespace arvenna

@@ -48,6 +48,9 @@ public:
     void showProvinceInfo(bool mark);
     // A click on a line of the details list: the skills of a city line.
     void showCitySkills(const QString& line);
+    // A line of the Routes tab: the province it leads to becomes the selected
+    // one, the map window moving there when it is out of view.
+    void selectProvince(const QString& code);
 
 signals:
     // The pictures or the view's place, zoom or mode changed.

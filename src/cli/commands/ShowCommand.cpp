@@ -14,10 +14,14 @@ int runShowCommand(const QStringList& arguments)
     QCommandLineParser parser;
     addHomeOption(parser);
     parser.addOption({QStringLiteral("db"), QStringLiteral("The game database file."), QStringLiteral("FILE")});
+    parser.addOption({QStringLiteral("routes"),
+                      QStringLiteral("Also prints the routes known to leave the province, one a line, after its "
+                                     "details: direction, destination with its code, days or \"impassable\", "
+                                     "and the turn of the report that listed it.")});
     parser.addPositionalArgument(QStringLiteral("CODE"), QStringLiteral("The province code, for example ab07."));
-    if (auto done = parseCommandLine(
-            parser, arguments,
-            QStringLiteral("Prints the details list of a province as the information panel shows it.")))
+    if (auto done = parseCommandLine(parser, arguments,
+                                     QStringLiteral("Prints the details list of a province as the information panel "
+                                                    "shows it and, with --routes, its Routes tab.")))
         return *done;
     if (!parser.isSet(QStringLiteral("db")) || parser.positionalArguments().size() != 1) {
         printMessage(QStringLiteral("show needs --db FILE and exactly one province code."));
@@ -38,6 +42,12 @@ int runShowCommand(const QStringList& arguments)
         const ProvinceInfo info = ShowProvinceInfo(model, session.CurrentConnection->DatabaseConnection(), *place);
         for (const QString& line : info.LstShowDet)
             printLine(line);
+        if (parser.isSet(QStringLiteral("routes"))) {
+            for (const RouteRow& route : info.LstRoutes)
+                printLine(routeLine(route));
+            if (info.LstRoutes.isEmpty())
+                printLine(noRoutesText());
+        }
         return int(kExitSuccess);
     });
 }

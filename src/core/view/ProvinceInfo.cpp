@@ -172,6 +172,7 @@ ProvinceInfo ShowProvinceInfo(const MapModel& model, Database& database, MapCoor
     info.CmbLocalType = model.lists.LocalType.names.isEmpty() ? -1 : 0;
 
     info.LstMarket = marketBlock(database, city);
+    info.LstRoutes = provinceRoutes(model.Routes, info.provinceKey);
 
     info.TxLocalID = QString::number(city.LocationID);
     info.TxLocalNo = city.LocationNo;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MapCoord.h"
+#include "ProvinceRoutes.h"
 
 #include <QList>
 #include <QString>
@@ -40,6 +41,8 @@ struct ProvinceInfo {
     int LstInnerSelected = -1;
     // Market tab.
     QStringList LstMarket;
+    // Routes tab: the routes known to leave the province.
+    QList<RouteRow> LstRoutes;
 
     bool operator==(const ProvinceInfo&) const = default;
 };

@@ -1,5 +1,6 @@
 #include "ViewCommands.h"
 
+#include "ProvinceLookup.h"
 #include "model/MapModel.h"
 
 #include <QtMath>
@@ -71,6 +72,19 @@ void SetZoom(MapView& view, int Index)
     view.XCells = view.YCells = cells;
     view.X0 = view.Y0 = 0;
     placeFrame(view);
+}
+
+ViewChange selectProvince(MapView& view, const MapModel& model, const QString& code)
+{
+    const std::optional<MapCoord> place = gridPlaceOf(model, code);
+    if (!view.MapOpen || !place)
+        return {};
+    view.SelectedCoord = *place;
+    const int column = int(place->X);
+    const int row = int(place->Y) - 1; // the window's rows count from 0
+    const bool inView = column >= view.X0 && column < view.XEnd() && row >= view.Y0 && row < view.YEnd();
+    const bool moved = !inView && placeWindow(view, column - view.XCells / 2, row - view.YCells / 2);
+    return {moved, moved, true};
 }
 
 ViewChange MapSizeClick(MapView& view, int Index)

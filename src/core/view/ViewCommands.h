@@ -35,6 +35,11 @@ int frameCell(double twips, double cellSize);
 // overview frame at the origin. A count equal to the current one only checks
 // the entry. Nothing happens for an unknown index or with no map open.
 void SetZoom(MapView& view, int Index);
+// Selects the province of a code and, unless it is in view already, moves
+// the window so that the province lies in its middle (as near as the grid's
+// edges let it), on the surface or below. Nothing happens for a code the
+// grid lacks or with no map open.
+ViewChange selectProvince(MapView& view, const MapModel& model, const QString& code);
 // The zoom menu: SetZoom, then the origin from the overview frame. The
 // route's marks are dropped.
 ViewChange MapSizeClick(MapView& view, int Index);

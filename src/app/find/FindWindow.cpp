@@ -95,6 +95,13 @@ bool FindWindow::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+void FindWindow::done(int result)
+{
+    QDialog::done(result);
+    if (parentWidget())
+        parentWidget()->activateWindow();
+}
+
 void FindWindow::chooseCurrent()
 {
     const QTreeWidgetItem* row = FindMatches_->currentItem();

@@ -23,6 +23,8 @@ public:
     void showResult(const FindResult& result);
     // Shown again: the text stays, selected, so typing replaces it.
     void present();
+    // Closing hands the keyboard back to the map's window.
+    void done(int result) override;
 
 signals:
     void textEdited(const QString& text);

@@ -60,7 +60,7 @@ QHash<RowId, QString> regionProvinces(const std::vector<RegionProvince>& provinc
     }
     QHash<RowId, std::pair<double, QString>> nearest;
     for (const RegionProvince& province : provinces) {
-        const Middle& middle = middles[province.region];
+        const Middle middle = middles.value(province.region);
         const double dx = province.place.X - middle.columns / middle.count;
         const double dy = province.place.Y - middle.rows / middle.count;
         const double distance = dx * dx + dy * dy;

@@ -18,11 +18,16 @@ void add(std::vector<Entry>& entries, FindKind kind, const QString& label, const
     entries.push_back({FindMatch{kind, label, name, number, code}, name.toCaseFolded(), number.toCaseFolded()});
 }
 
+void add(std::vector<Entry>& entries, FindKind kind, const QString& name, const QString& number, const QString& code)
+{
+    add(entries, kind, kindLabel(kind), name, number, code);
+}
+
 QString innerLabel(const MapModel& model, qint16 type)
 {
     if (type >= 1 && type <= model.InnerTypeTable.count() && !model.InnerTypeTable.at(type).TerrainDescription.isEmpty())
         return model.InnerTypeTable.at(type).TerrainDescription;
-    return QStringLiteral("Inner location");
+    return kindLabel(FindKind::InnerLocation);
 }
 
 void addInnerLocations(std::vector<Entry>& entries, const MapModel& model, const CollecInnerLocation& list,
@@ -85,10 +90,10 @@ FindIndex::FindIndex(const MapModel& model)
         if (!place)
             continue;
         const QString code = provinceCode(model, *place);
-        add(entries_, FindKind::Province, QStringLiteral("Province"), province.ProvinceName, QString(), code);
+        add(entries_, FindKind::Province, province.ProvinceName, QString(), code);
         const ClassLocation& city = province.ClassLocation();
         if (!city.LocationName.isEmpty())
-            add(entries_, FindKind::City, QStringLiteral("City"), city.LocationName, city.LocationNo, code);
+            add(entries_, FindKind::City, city.LocationName, city.LocationNo, code);
         addInnerLocations(entries_, model, city.CollecInnerLocation(), code);
         addInnerLocations(entries_, model, province.CollecInnerLocation(), code);
         if (province.ProvinceContinentID != 0)
@@ -98,13 +103,12 @@ FindIndex::FindIndex(const MapModel& model)
     for (const ClassContinents& region : model.Continents) {
         const auto code = regionCodes.constFind(region.ContinentId);
         if (code != regionCodes.constEnd())
-            add(entries_, FindKind::Region, QStringLiteral("Region"), region.ContinentName, QString(), *code);
+            add(entries_, FindKind::Region, region.ContinentName, QString(), *code);
     }
     for (const ClassCharacter& character : model.Characters) {
         const QString code = locationProvinceCode(model, character.CharacterLastLocation);
         if (!code.isEmpty())
-            add(entries_, FindKind::Character, QStringLiteral("Character"), character.CharacterName,
-                character.CharacterNo, code);
+            add(entries_, FindKind::Character, character.CharacterName, character.CharacterNo, code);
     }
 
     std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {

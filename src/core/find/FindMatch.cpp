@@ -2,6 +2,23 @@
 
 namespace arvenna {
 
+QString kindLabel(FindKind kind)
+{
+    switch (kind) {
+    case FindKind::Province:
+        return QStringLiteral("Province");
+    case FindKind::Region:
+        return QStringLiteral("Region");
+    case FindKind::City:
+        return QStringLiteral("City");
+    case FindKind::InnerLocation:
+        return QStringLiteral("Inner location");
+    case FindKind::Character:
+        return QStringLiteral("Character");
+    }
+    return {};
+}
+
 QString matchTitle(const FindMatch& match)
 {
     if (match.number.isEmpty())

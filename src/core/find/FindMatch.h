@@ -28,6 +28,8 @@ struct FindResult {
     int total = 0;
 };
 
+// "Province", "Region", "City", "Inner location" or "Character".
+QString kindLabel(FindKind kind);
 // "Black Keep [K7]": the name with the number in brackets, either alone when
 // the other is empty.
 QString matchTitle(const FindMatch& match);

@@ -3,6 +3,7 @@
 #include "ProvinceCodes.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace arvenna {
 
@@ -13,7 +14,7 @@ FindResult findMatches(const MapModel& model, const FindIndex& index, const QStr
         return {};
     const QString folded = wanted.toCaseFolded();
 
-    QList<FindMatch> unseenPlace; // a code naming a place no province was read for
+    std::optional<FindMatch> unseenPlace; // a code naming a place no province was read for
     std::vector<int> exact = index.numbered(folded);
     if (const std::optional<MapCoord> place = typedProvincePlace(model, wanted)) {
         const QString code = provinceCode(model, *place);
@@ -22,7 +23,7 @@ FindResult findMatches(const MapModel& model, const FindIndex& index, const QStr
             exact.push_back(at);
             std::sort(exact.begin(), exact.end());
         } else {
-            unseenPlace << FindMatch{FindKind::Province, QStringLiteral("Province"), QString(), QString(), code};
+            unseenPlace = FindMatch{FindKind::Province, kindLabel(FindKind::Province), QString(), QString(), code};
         }
     }
 
@@ -37,8 +38,9 @@ FindResult findMatches(const MapModel& model, const FindIndex& index, const QStr
     }
 
     FindResult result;
-    result.total = int(unseenPlace.size() + exact.size() + beginning.size() + inside.size());
-    result.matches = unseenPlace;
+    result.total = int((unseenPlace ? 1 : 0) + exact.size() + beginning.size() + inside.size());
+    if (unseenPlace)
+        result.matches << *unseenPlace;
     for (const std::vector<int>* group : {&exact, &beginning, &inside}) {
         for (const int at : *group) {
             if (result.matches.size() == kFindLimit)

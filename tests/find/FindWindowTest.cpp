@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -102,6 +103,21 @@ private slots:
         QCOMPARE(app.place(), (QList<double>{80, 90, 65, 74}));
         QCOMPARE(app.field(QStringLiteral("Text1")), QStringLiteral("65"));
         QCOMPARE(app.details().mid(0, 2), (QStringList{" Province (Plain) 0 Peasants", "    [dl 80] Farhold"}));
+    }
+
+    void followsEditsOfTheMap()
+    {
+        App app;
+        app.find(QStringLiteral("findmn"))->trigger();
+        QTest::keyClicks(app.text(), "greenvale");
+        QTest::keyClick(app.text(), Qt::Key_Return);
+        app.all(QStringLiteral("mnOptions")).at(5)->trigger(); // change mode
+        app.find<QLineEdit>(QStringLiteral("TxtProvName"))->setText(QStringLiteral("Bluevale"));
+        app.find<QPushButton>(QStringLiteral("CmdUpdProv"))->click();
+        app.find(QStringLiteral("findmn"))->trigger();
+        QCOMPARE(app.rows(), QStringList());
+        QTest::keyClicks(app.text(), "vale");
+        QCOMPARE(app.rows(), QStringList{"Province|Bluevale|ab04"});
     }
 
     void badTextsAndEscapeChangeNothing()

@@ -17,7 +17,6 @@ void FindController::openWindow()
         connect(window_, &FindWindow::textEdited, this, &FindController::search);
         connect(window_, &FindWindow::matchChosen, this, &FindController::provinceChosen);
     }
-    index_.reset(); // the map may have changed while the window was away
     search(window_->text());
     window_->present();
 }

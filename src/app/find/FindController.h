@@ -14,8 +14,8 @@ struct AppState;
 class FindWindow;
 
 // "Find...": the find window over the open map. The map's index is made
-// afresh each time the window opens, and again when the map changes while
-// it is open.
+// when the window first searches it and kept until the map is loaded again,
+// edited or closed.
 class FindController : public QObject {
     Q_OBJECT
 public:
@@ -23,7 +23,7 @@ public:
     FindController(AppState& state, QWidget* owner);
 
     void openWindow();
-    // The map was loaded again or edited: an open window searches it anew.
+    // The map was loaded or edited: the index goes, an open window searches anew.
     void mapChanged();
     // The window closes with the map it searches.
     void closeWindow();

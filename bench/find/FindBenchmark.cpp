@@ -30,6 +30,11 @@ struct Keystroke {
     int total = 0;
 };
 
+QString matchCount(int total)
+{
+    return total == 1 ? QStringLiteral("1 match") : QStringLiteral("%1 matches").arg(total);
+}
+
 // The median of kRuns searches of one prefix, after a warm-up.
 Keystroke typed(const OpenedGame& game, const FindIndex& index, const QString& text)
 {
@@ -79,8 +84,8 @@ int main(int argc, char* argv[])
                 slowest = stroke;
         }
         const Keystroke whole = typed(game, index, text);
-        out << '"' << text << "\": " << whole.total << " matches, slowest keystroke \"" << slowest.text << "\" ("
-            << slowest.total << " matches) " << QString::number(slowest.ms, 'f', 2) << " ms\n";
+        out << '"' << text << "\": " << matchCount(whole.total) << ", slowest keystroke \"" << slowest.text << "\" ("
+            << matchCount(slowest.total) << ") " << QString::number(slowest.ms, 'f', 2) << " ms\n";
         if (slowest.ms >= worst.ms)
             worst = slowest;
     }

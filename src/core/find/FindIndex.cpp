@@ -126,9 +126,8 @@ FindIndex::FindIndex(const MapModel& model)
 
 std::vector<int> FindIndex::numbered(const QString& foldedNumber) const
 {
-    std::vector<int> positions;
-    for (auto it = byNumber_.constFind(foldedNumber); it != byNumber_.cend() && it.key() == foldedNumber; ++it)
-        positions.push_back(*it);
+    const QList<int> found = byNumber_.values(foldedNumber);
+    std::vector<int> positions(found.begin(), found.end());
     std::sort(positions.begin(), positions.end());
     return positions;
 }

@@ -14,6 +14,7 @@ int runCreateCommand(const QStringList& arguments);
 int runRouteCommand(const QStringList& arguments);
 int runUndoCommand(const QStringList& arguments);
 int runImportCommand(const QStringList& arguments);
+int runFindCommand(const QStringList& arguments);
 
 const QList<CliCommand>& cliCommands()
 {
@@ -30,6 +31,7 @@ const QList<CliCommand>& cliCommands()
         {QStringLiteral("route"), QStringLiteral("print the travel route between two provinces"), runRouteCommand},
         {QStringLiteral("undo"), QStringLiteral("take back the last processing run of a game"), runUndoCommand},
         {QStringLiteral("import"), QStringLiteral("import a game kept in a Microsoft Access database"), runImportCommand},
+        {QStringLiteral("find"), QStringLiteral("list the provinces, places and characters matching a text"), runFindCommand},
     };
     return commands;
 }

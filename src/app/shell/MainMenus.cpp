@@ -57,6 +57,8 @@ MainMenus::MainMenus(QMenuBar* bar)
     fastRoute = namedAction(arvtools, QStringLiteral("fastRoute"), QStringLiteral("Fastest Route"));
     fastRoute->setCheckable(true);
     arvtools->addSeparator();
+    findmn = namedAction(arvtools, QStringLiteral("findmn"), QStringLiteral("&Find..."));
+    findmn->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     mnZoom = namedMenu(arvtools, QStringLiteral("mnZoom"), QStringLiteral("Zoom"));
     for (const char* caption : {"Entire Map", "[75x75] Big Map", "[50x50] Normal Map", "[30x30] Small Map",
                                 "[15x15] Detail Map"}) {

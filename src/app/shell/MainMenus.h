@@ -32,6 +32,7 @@ struct MainMenus {
     QMenu* mnZoom;
     QList<QAction*> MapSize;
     QAction* fastRoute; // "Fastest Route", a check entry for travel mode
+    QAction* findmn;    // "Find...": a province, place or character by code, number or name
     QAction* GenHTMLMAp;
     QMenu* parworld;
     QMenu* extapp;

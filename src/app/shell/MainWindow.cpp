@@ -87,6 +87,7 @@ MainWindow::MainWindow(AppState& state, UserDialogue& dialogue)
     connect(overview_, &OverviewWidget::overviewMoved, this, &MainWindow::overviewMoved);
     connect(overview_, &OverviewWidget::overviewReleased, this, &MainWindow::overviewReleased);
     emitPosition(this, menus_.parworld->actions(), &MainWindow::parallelWorldChosen);
+    connect(menus_.findmn, &QAction::triggered, this, &MainWindow::findChosen);
     connect(menus_.fastRoute, &QAction::toggled, this, &MainWindow::fastestRouteToggled);
     connect(info_->LstShowDet, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { emit detailLineClicked(item->text()); });

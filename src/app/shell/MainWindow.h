@@ -80,6 +80,7 @@ signals:
     void overviewMoved(QPointF twips);
     void overviewReleased(QPointF twips);
     void parallelWorldChosen(int index);
+    void findChosen();
     void fastestRouteToggled(bool on);
     void detailLineClicked(const QString& line);
     // The maintenance frames' buttons and the province pop-up entries.

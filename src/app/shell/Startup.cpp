@@ -5,6 +5,7 @@
 #include "database/DatabaseController.h"
 #include "editing/EditingController.h"
 #include "export/ExportController.h"
+#include "find/FindController.h"
 #include "parser/ParserController.h"
 #include "shell/ProgramDirectory.h"
 #include "shell/ReportsDirectory.h"
@@ -98,6 +99,17 @@ void connectExportCommands(MainWindow& window, DatabaseController& database, Exp
     QObject::connect(&window, &MainWindow::exportChosen, &exporter, &ExportController::openWindow);
     QObject::connect(&database, &DatabaseController::mapClosed, &exporter, &ExportController::closeWindow);
 }
+
+void connectFindCommands(MainWindow& window, FindController& find, ViewController& view, DatabaseController& database,
+                         ParserController& parser, EditingController& editing)
+{
+    QObject::connect(&window, &MainWindow::findChosen, &find, &FindController::openWindow);
+    QObject::connect(&find, &FindController::provinceChosen, &view, &ViewController::goToProvince);
+    QObject::connect(&database, &DatabaseController::mapOpened, &find, &FindController::mapChanged);
+    QObject::connect(&database, &DatabaseController::mapClosed, &find, &FindController::closeWindow);
+    QObject::connect(&parser, &ParserController::mapReloaded, &find, &FindController::mapChanged);
+    QObject::connect(&editing, &EditingController::provinceEdited, &find, &FindController::mapChanged);
+}
 } // namespace
 
 std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDialogue& dialogue)
@@ -113,6 +125,7 @@ std::unique_ptr<MainWindow> startUp(AppState& state, QSettings& settings, UserDi
     connectTravelCommands(*window, *view, *new TravelController(state, dialogue, window.get()));
     auto* parser = new ParserController(state, dialogue, settings, window.get());
     connectParserCommands(*window, *parser, *database, *view);
+    connectFindCommands(*window, *new FindController(state, window.get()), *view, *database, *parser, *editing);
     state.externalApplications = readExternalApplications(programFile(state.programDirectory, kConfigFileName));
     window->showExternalApplications();
     state.RepsDirectory = readRepsDirectory(settings, state.programDirectory);

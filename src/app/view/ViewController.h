@@ -44,6 +44,8 @@ public:
     void releaseOnOverview();
     // An entry of "Paralel Worlds": the map window moves to that world.
     void showParallelWorld(int index);
+    // A match of "Find...": the map window moves to its province and selects it.
+    void goToProvince(const QString& code);
     // ShowProvinceInfo for the selected province, with the selection marks when mark.
     void showProvinceInfo(bool mark);
     // A click on a line of the details list: the skills of a city line.

@@ -6,7 +6,7 @@
 namespace arvenna {
 
 namespace {
-const char* const kSyllables[] = {"ash", "bel", "cor", "dun", "el",  "fen", "gar", "har", "is",  "kel", "lor", "mor",
+const char* const kSyllables[] = {"ash", "bel", "cor", "dun", "el",  "fen", "gar", "har", "im",  "kel", "lor", "mor",
                                   "nor", "or",  "pen", "quel", "ros", "sar", "tor", "ul", "val", "wen", "yr",  "zan"};
 constexpr int kSyllableCount = int(std::size(kSyllables));
 } // namespace

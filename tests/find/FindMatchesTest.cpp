@@ -1,7 +1,6 @@
 // What "Find..." lists for a text, and where choosing a match takes the map.
 #include "FindWorld.h"
 #include "find/FindMatches.h"
-#include "find/GoToProvince.h"
 
 #include <QtTest>
 
@@ -119,30 +118,6 @@ private slots:
         QCOMPARE(matchCountText({}), QStringLiteral("No match."));
         QCOMPARE(matchCountText({{FindMatch{}}, 1}), QStringLiteral("1 match"));
         QCOMPARE(matchCountText({{FindMatch{}, FindMatch{}}, 2}), QStringLiteral("2 matches"));
-    }
-
-    void goesToTheProvinceChosen()
-    {
-        FindWorld world;
-        MapView& view = world.view;
-        // In view already: only the selection changes.
-        QCOMPARE(goToProvince(view, world.model, "ae11"), (ViewChange{false, false, true}));
-        QCOMPARE((QList<double>{view.SelectedCoord.X, view.SelectedCoord.Y, double(view.X0), double(view.Y0)}),
-                 (QList<double>{11, 5, 0, 0}));
-        // Out of view: the window moves to have it in its middle.
-        QCOMPARE(goToProvince(view, world.model, "dl80"), (ViewChange{true, true, true}));
-        QCOMPARE((QList<double>{view.SelectedCoord.X, view.SelectedCoord.Y, double(view.X0), double(view.Y0)}),
-                 (QList<double>{80, 90, 65, 74}));
-        // Near the grid's edge as near as it lets it.
-        QCOMPARE(goToProvince(view, world.model, "aa99"), (ViewChange{true, true, true}));
-        QCOMPARE((QList<double>{view.SelectedCoord.X, view.SelectedCoord.Y, double(view.X0), double(view.Y0)}),
-                 (QList<double>{99, 1, 70, 0}));
-        // A code the grid lacks changes nothing, nor does any code with the map closed.
-        QCOMPARE(goToProvince(view, world.model, "zz07"), ViewChange{});
-        view.MapOpen = false;
-        QCOMPARE(goToProvince(view, world.model, "ab04"), ViewChange{});
-        QCOMPARE((QList<double>{view.SelectedCoord.X, view.SelectedCoord.Y, double(view.X0), double(view.Y0)}),
-                 (QList<double>{99, 1, 70, 0}));
     }
 };
 

@@ -104,7 +104,7 @@ void connectFindCommands(MainWindow& window, FindController& find, ViewControlle
                          ParserController& parser, EditingController& editing)
 {
     QObject::connect(&window, &MainWindow::findChosen, &find, &FindController::openWindow);
-    QObject::connect(&find, &FindController::provinceChosen, &view, &ViewController::goToProvince);
+    QObject::connect(&find, &FindController::provinceChosen, &view, &ViewController::selectProvince);
     QObject::connect(&database, &DatabaseController::mapOpened, &find, &FindController::mapChanged);
     QObject::connect(&database, &DatabaseController::mapClosed, &find, &FindController::closeWindow);
     QObject::connect(&parser, &ParserController::mapReloaded, &find, &FindController::mapChanged);

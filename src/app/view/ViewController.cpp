@@ -2,7 +2,6 @@
 
 #include "MapWindowWidget.h"
 #include "database/DatabaseError.h"
-#include "find/GoToProvince.h"
 #include "shell/AppState.h"
 #include "shell/UserDialogue.h"
 #include "travel/RouteDrag.h"
@@ -143,11 +142,6 @@ void ViewController::showParallelWorld(int index)
     if (!jump.message.isEmpty())
         dialogue_.inform(kProgramTitle, jump.message, MessageIcon::Information);
     apply(jump.change);
-}
-
-void ViewController::goToProvince(const QString& code)
-{
-    apply(arvenna::goToProvince(state_.view, state_.model, code));
 }
 
 void ViewController::showProvinceInfo(bool mark)

@@ -44,14 +44,12 @@ public:
     void releaseOnOverview();
     // An entry of "Paralel Worlds": the map window moves to that world.
     void showParallelWorld(int index);
-    // A match of "Find...": the map window moves to its province and selects it.
-    void goToProvince(const QString& code);
     // ShowProvinceInfo for the selected province, with the selection marks when mark.
     void showProvinceInfo(bool mark);
     // A click on a line of the details list: the skills of a city line.
     void showCitySkills(const QString& line);
-    // A line of the Routes tab: the province it leads to becomes the selected
-    // one, the map window moving there when it is out of view.
+    // A line of the Routes tab or a match of "Find...": the province becomes
+    // the selected one, the map window moving there when it is out of view.
     void selectProvince(const QString& code);
 
 signals:

@@ -5,6 +5,7 @@
 #include "RouteReport.h"
 #include "SeenHere.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace arvenna {
@@ -99,6 +100,14 @@ std::vector<SeasonReport> planSeason(const WorldPlan& plan, int factions, int fi
         homes.push_back(home ? home : &plan.cells.front());
     }
     std::vector<SeasonReport> season;
+    // A faction that has reached a tunnel's mouth reports the worlds below
+    // from the next turn on.
+    std::vector<bool> wentBelow(std::size_t(factions), false);
+    const auto hasTunnel = [&](int cell) {
+        const auto& routes = plan.routes[std::size_t(cell)];
+        return std::any_of(routes.begin(), routes.end(),
+                           [](const WorldPlan::Route& route) { return route.direction == RouteDirection::Down; });
+    };
     for (int t = 0; t < turns; ++t) {
         // This turn's ring of newly reached cells, and the home's neighbourhood again.
         const double outer = 6 + 4 * t;
@@ -107,13 +116,18 @@ std::vector<SeasonReport> planSeason(const WorldPlan& plan, int factions, int fi
             SeasonReport report{firstTurn + t, f, {}};
             for (std::size_t i = 0; i < plan.cells.size(); ++i) {
                 const WorldPlan::Cell& cell = plan.cells[i];
-                if (cell.row > WorldPlan::kSurfaceRows)
+                if (cell.row > WorldPlan::kSurfaceRows) {
+                    if (wentBelow[std::size_t(f)])
+                        report.cells.push_back(int(i));
                     continue;
+                }
                 const double d = std::hypot(double(cell.row - homes[std::size_t(f)]->row),
                                             double(cell.column - homes[std::size_t(f)]->column));
                 if (d <= 2 || (d > inner && d <= outer))
                     report.cells.push_back(int(i));
             }
+            if (std::any_of(report.cells.begin(), report.cells.end(), hasTunnel))
+                wentBelow[std::size_t(f)] = true;
             season.push_back(std::move(report));
         }
     }

@@ -28,7 +28,8 @@ private:
 };
 
 // A season of reports: for each faction and turn, the cells around the
-// faction's home that its nobles reached, widening turn by turn.
+// faction's home that its nobles reached, widening turn by turn, and the
+// worlds below once they have reached a tunnel.
 struct SeasonReport {
     int turn;
     int faction; // index into the factions

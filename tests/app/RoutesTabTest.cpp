@@ -132,6 +132,21 @@ private slots:
         app.find(QStringLiteral("cloMap"))->trigger();
         QCOMPARE(app.lines(), QStringList());
     }
+
+    // In travel mode the details list keeps the route's lines; the tab still
+    // follows the province a line leads to.
+    void inTravelModeTheTabFollowsTheSelection()
+    {
+        ShownApp app;
+        emit app.find<MapWindowWidget>(QStringLiteral("Picture1a"))
+            ->mapPressed(app.state.view.cellRect({2, 3}).center(), Qt::LeftButton);
+        app.all(QStringLiteral("mnOptions")).at(1)->trigger();
+        const QStringList details = app.details();
+        app.click(4);
+        QTRY_COMPARE(app.lines(), QStringList{"Up | Greenvale [ac02] | 1 day | 24"});
+        QCOMPARE(app.state.view.SelectedCoord, (MapCoord{40, 105}));
+        QCOMPARE(app.details(), details);
+    }
 };
 
 QTEST_MAIN(RoutesTabTest)

@@ -251,6 +251,11 @@ void MainWindow::showProvinceInfo(const ProvinceInfo& info)
     market_->showProvince(info);
 }
 
+void MainWindow::showProvinceRoutes(const QList<RouteRow>& routes)
+{
+    info_->routes->showRoutes(routes);
+}
+
 void MainWindow::showMapModel()
 {
     maintenance_->showReferenceLists(state_.model.lists);

@@ -17,6 +17,7 @@ struct DatabaseMenus;
 struct MapView;
 struct ModeSwitch;
 struct ProvinceInfo;
+struct RouteRow;
 class InfoPanel;
 class MaintenancePanel;
 class MapPanel;
@@ -46,6 +47,7 @@ public:
     // The panel and pop-up entries of a display mode choice.
     void showModeSwitch(const ModeSwitch& change);
     void showProvinceInfo(const ProvinceInfo& info);
+    void showProvinceRoutes(const QList<RouteRow>& routes);
     // The pop-up menu of a right press on the map.
     void showProvincePopup();
     void showPasteEnabled(bool enabled);

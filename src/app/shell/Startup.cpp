@@ -56,6 +56,7 @@ void connectViewCommands(MainWindow& window, ViewController& view)
     QObject::connect(&view, &ViewController::viewChanged, &window, &MainWindow::showView);
     QObject::connect(&view, &ViewController::modeSwitched, &window, &MainWindow::showModeSwitch);
     QObject::connect(&view, &ViewController::provinceShown, &window, &MainWindow::showProvinceInfo);
+    QObject::connect(&view, &ViewController::routesShown, &window, &MainWindow::showProvinceRoutes);
     QObject::connect(&view, &ViewController::provincePopupRequested, &window, &MainWindow::showProvincePopup);
     QObject::connect(&window, &MainWindow::overviewPressed, &view, &ViewController::pressOnOverview);
     QObject::connect(&window, &MainWindow::overviewMoved, &view, &ViewController::moveOnOverview);

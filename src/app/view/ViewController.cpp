@@ -7,6 +7,7 @@
 #include "travel/RouteDrag.h"
 #include "view/CitySkills.h"
 #include "view/ParallelWorlds.h"
+#include "view/ProvinceLookup.h"
 #include "view/ViewCommands.h"
 
 namespace arvenna {
@@ -89,6 +90,8 @@ void ViewController::apply(const ViewChange& change)
     // only the selection is marked again on the redrawn map.
     state_.pictures.markSelection(state_.model, state_.view, state_.view.SelectedCoord, true);
     showView();
+    emit routesShown(
+        provinceRoutes(state_.model.Routes, provinceCodeOf(provinceAt(state_.model, state_.view.SelectedCoord))));
 }
 
 void ViewController::redraw(bool rulers)

@@ -4,6 +4,7 @@
 #include "view/MapView.h"
 #include "view/OverviewDrag.h"
 #include "view/ProvinceInfo.h"
+#include "view/ProvinceRoutes.h"
 
 #include <QObject>
 #include <QPointF>
@@ -57,6 +58,9 @@ signals:
     void viewChanged(const MapView& view);
     void modeSwitched(const ModeSwitch& change);
     void provinceShown(const ProvinceInfo& info);
+    // In travel mode the selection moved without refreshing the details: the
+    // Routes tab alone follows it.
+    void routesShown(const QList<RouteRow>& routes);
     // A right press on the map: the province's pop-up menu.
     void provincePopupRequested();
 

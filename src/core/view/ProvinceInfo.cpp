@@ -14,13 +14,6 @@ namespace {
 const QString kFirstLevel(10, QLatin1Char(' '));
 const QString kSecondLevel(13, QLatin1Char(' '));
 
-QString codeOf(const ClassProvincia& province)
-{
-    if (province.ProvinceCoordY.isEmpty())
-        return CollectProvincia::kFallbackKey;
-    return province.ProvinceCoordY + formatTwoDigits(province.ProvinceCoordX);
-}
-
 int positionOf(const QStringList& entries, const QString& text)
 {
     return entries.isEmpty() ? -1 : std::max(0, int(entries.indexOf(text)));
@@ -131,7 +124,7 @@ ProvinceInfo ShowProvinceInfo(const MapModel& model, Database& database, MapCoor
     ProvinceInfo info;
     info.coordinateText = coordinateText(model, Coord);
     const ClassProvincia& province = provinceAt(model, Coord);
-    info.provinceKey = codeOf(province);
+    info.provinceKey = provinceCodeOf(province);
     const bool named = !province.ProvinceName.isEmpty();
     // Nothing of an unnamed province's city, markets or inner locations shows.
     static const ClassLocation noCity;
@@ -226,7 +219,7 @@ QString castleProvinceCode(const MapModel& model, const ClassRuler& ruler)
     if (code.isEmpty())
         return {};
     const ClassProvincia* province = model.Provinces.find(provinceKey(code));
-    return province ? codeOf(*province) : provinceKey(code);
+    return province ? provinceCodeOf(*province) : provinceKey(code);
 }
 
 } // namespace arvenna

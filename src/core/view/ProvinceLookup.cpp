@@ -35,6 +35,13 @@ const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord)
     return provinceAt(model, qFloor(coord.X), rowCode(model, qFloor(coord.Y)));
 }
 
+QString provinceCodeOf(const ClassProvincia& province)
+{
+    if (province.ProvinceCoordY.isEmpty())
+        return CollectProvincia::kFallbackKey;
+    return province.ProvinceCoordY + formatTwoDigits(province.ProvinceCoordX);
+}
+
 std::optional<MapCoord> gridPlaceOf(const MapModel& model, const QString& code)
 {
     if (code.size() < 3)

@@ -19,6 +19,9 @@ const ClassProvincia& provinceAt(const MapModel& model, int column, const QStrin
 const ClassProvincia& provinceAt(const MapModel& model, const QString& rowCode, const QString& twoDigitColumn);
 QString twoDigitColumn(int column);
 const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord);
+// The key of a province ("ab07"); "ERROR" for the empty province of
+// undiscovered places.
+QString provinceCodeOf(const ClassProvincia& province);
 // The grid place of a province code such as "ab07", when the grid has it.
 std::optional<MapCoord> gridPlaceOf(const MapModel& model, const QString& code);
 // "ab 07": the row code, a space and the column's code.

@@ -2,6 +2,7 @@
 #include "CliRun.h"
 #include "FindWorld.h"
 
+#include <QProcess>
 #include <QtTest>
 
 using namespace arvenna;
@@ -23,6 +24,30 @@ class FindCliTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The full synthetic world: a code, a region, a number that is also part
+    // of names (the number first, then by kind), the start of many names.
+    void findsOnTheSyntheticWorld()
+    {
+        TestHome home;
+        const QString world = home.file(QStringLiteral("World.mdb"));
+        QCOMPARE(QProcess::execute(QStringLiteral(ARVENNA_MAKE_WORLD), {world}), 0);
+        const auto found = [&](const QString& text) {
+            return outcome(runCli({QStringLiteral("find"), QStringLiteral("--db"), world, text}));
+        };
+        QCOMPARE(found("bk12"), (QStringList{"0", "Province\tProvince bk12\tbk12\n", ""}));
+        QCOMPARE(found("REGION 28"), (QStringList{"0", "Region\tRegion 28\tbk19\n", ""}));
+        QCOMPARE(found("1500"), (QStringList{"0",
+                                             "Character\tNoble 501 [1500]\tdk01\n"
+                                             "City\tCity 1500 [3499]\tcy16\n"
+                                             "Ruins\tPlace 1500 [8499]\tbw65\n"
+                                             "Character\tNoble 1500 [2499]\tcq70\n",
+                                             ""}));
+        QStringList row;
+        for (int column = 90; column <= 99; ++column)
+            row << QStringLiteral("Province\tProvince dv%1\tdv%1\n").arg(column);
+        QCOMPARE(found("province dv9"), (QStringList{"0", row.join(QString()), ""}));
+    }
+
     void printsTheMatchesALineEach()
     {
         const FindWorld world;

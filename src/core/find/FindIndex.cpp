@@ -89,7 +89,7 @@ FindIndex::FindIndex(const MapModel& model)
         const std::optional<MapCoord> place = gridPlaceOf(model, province.ProvinceCoordY + province.ProvinceCoordX);
         if (!place)
             continue;
-        const QString code = provinceCode(model, *place);
+        const QString code = provinceCodeAt(model, *place);
         add(entries_, FindKind::Province, province.ProvinceName, QString(), code);
         const ClassLocation& city = province.ClassLocation();
         if (!city.LocationName.isEmpty())

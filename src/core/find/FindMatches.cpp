@@ -1,6 +1,7 @@
 #include "FindMatches.h"
 
 #include "ProvinceCodes.h"
+#include "view/ProvinceLookup.h"
 
 #include <algorithm>
 #include <optional>
@@ -17,7 +18,7 @@ FindResult findMatches(const MapModel& model, const FindIndex& index, const QStr
     std::optional<FindMatch> unseenPlace; // a code naming a place no province was read for
     std::vector<int> exact = index.numbered(folded);
     if (const std::optional<MapCoord> place = typedProvincePlace(model, wanted)) {
-        const QString code = provinceCode(model, *place);
+        const QString code = provinceCodeAt(model, *place);
         const int at = index.provinceAt(code);
         if (at >= 0) {
             exact.push_back(at);

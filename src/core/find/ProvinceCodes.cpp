@@ -4,11 +4,6 @@
 
 namespace arvenna {
 
-QString provinceCode(const MapModel& model, MapCoord place)
-{
-    return rowCode(model, int(place.Y)) + twoDigitColumn(int(place.X));
-}
-
 std::optional<MapCoord> typedProvincePlace(const MapModel& model, const QString& text)
 {
     QString code = text.trimmed();
@@ -31,7 +26,7 @@ QString locationProvinceCode(const MapModel& model, const QString& location)
     }
     if (!last)
         last = gridPlaceOf(model, location.trimmed());
-    return last ? provinceCode(model, *last) : QString();
+    return last ? provinceCodeAt(model, *last) : QString();
 }
 
 } // namespace arvenna

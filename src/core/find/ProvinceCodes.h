@@ -9,9 +9,6 @@ namespace arvenna {
 
 struct MapModel;
 
-// "ab07": the row code and the two-digit column of a place of the grid.
-QString provinceCode(const MapModel& model, MapCoord place);
-
 // The place a typed province code names: "ab07", "AB7" and "ab 07" name the
 // same one. Nothing when the grid has no such place.
 std::optional<MapCoord> typedProvincePlace(const MapModel& model, const QString& text);

@@ -1,14 +1,8 @@
 #include "KnownRoutes.h"
 
 #include <algorithm>
-#include <array>
 
 namespace arvenna {
-
-namespace {
-constexpr std::array kDirections{RouteDirection::North, RouteDirection::East, RouteDirection::South,
-                                 RouteDirection::West,  RouteDirection::Up,   RouteDirection::Down};
-} // namespace
 
 QString directionName(RouteDirection direction)
 {
@@ -25,7 +19,7 @@ QString directionName(RouteDirection direction)
 
 std::optional<RouteDirection> directionNamed(const QString& word)
 {
-    for (RouteDirection direction : kDirections) {
+    for (RouteDirection direction : kRouteDirections) {
         if (word.compare(directionName(direction), Qt::CaseInsensitive) == 0)
             return direction;
     }

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <array>
 #include <optional>
 
 namespace arvenna {
@@ -10,6 +11,8 @@ namespace arvenna {
 // The six ways out of a province the reports name, in the order a route
 // list is shown.
 enum class RouteDirection { North, East, South, West, Up, Down };
+inline constexpr std::array kRouteDirections{RouteDirection::North, RouteDirection::East, RouteDirection::South,
+                                             RouteDirection::West,  RouteDirection::Up,   RouteDirection::Down};
 
 // "North", "East", "South", "West", "Up", "Down".
 QString directionName(RouteDirection direction);

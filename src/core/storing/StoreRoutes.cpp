@@ -30,8 +30,7 @@ void writeRoutes(StoringContext& context, const RouteOwner& owner, const QList<K
     PreparedStatements& statements = context.statements;
     statements.execute(QStringLiteral("DELETE FROM ROUTES WHERE PROVINCECODE = ?"), {owner.key});
     ClassProvincia& province = *owner.province;
-    for (RouteDirection direction : {RouteDirection::North, RouteDirection::East, RouteDirection::South,
-                                     RouteDirection::West, RouteDirection::Up, RouteDirection::Down})
+    for (RouteDirection direction : kRouteDirections)
         exitField(province, direction)->clear();
     for (const KnownRoute& route : routes) {
         statements.execute(QStringLiteral("INSERT INTO ROUTES (PROVINCECODE, DIRECTION, DESTCODE, DESTNAME, DAYS, "

@@ -20,8 +20,7 @@ quint32 letterPair(QChar first, QChar second)
 
 const QList<KnownRoute>* knownRoutesAt(const MapModel& model, MapCoord cell)
 {
-    const QString row = rowCode(model, int(cell.Y));
-    return row.isEmpty() ? nullptr : model.Routes.find(row + twoDigitColumn(int(cell.X)));
+    return model.Routes.find(provinceCodeAt(model, cell));
 }
 
 TravelGraph::TravelGraph(const MapModel& model)

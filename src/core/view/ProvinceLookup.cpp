@@ -35,6 +35,11 @@ const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord)
     return provinceAt(model, qFloor(coord.X), rowCode(model, qFloor(coord.Y)));
 }
 
+QString provinceCodeAt(const MapModel& model, MapCoord place)
+{
+    return rowCode(model, int(place.Y)) + twoDigitColumn(int(place.X));
+}
+
 QString provinceCodeOf(const ClassProvincia& province)
 {
     if (province.ProvinceCoordY.isEmpty())

@@ -19,6 +19,8 @@ const ClassProvincia& provinceAt(const MapModel& model, int column, const QStrin
 const ClassProvincia& provinceAt(const MapModel& model, const QString& rowCode, const QString& twoDigitColumn);
 QString twoDigitColumn(int column);
 const ClassProvincia& provinceAt(const MapModel& model, MapCoord coord);
+// "ab07": the row code and the two-digit column of a place of the grid.
+QString provinceCodeAt(const MapModel& model, MapCoord place);
 // The key of a province ("ab07"); "ERROR" for the empty province of
 // undiscovered places.
 QString provinceCodeOf(const ClassProvincia& province);
